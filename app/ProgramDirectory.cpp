@@ -1,0 +1,8 @@
+#include "app/ProgramDirectory.h"
+
+#include "platform/Process.h"
+
+std::string programDirectory()
+{
+    return platform::programDirectoryPath();
+}

@@ -1,0 +1,15 @@
+#include "app/Startup.h"
+
+#include "app/Globals.h"
+#include "platform/Process.h"
+#include "platform/TopLevelWindow.h"
+
+std::int32_t runProgram()
+{
+    initializeGlobals();
+    platform::registerAtNormalEnd(destroyGlobals);
+    platform::TopLevelWindow mainWindow("Quillery1.0  By Tamberlo", 1126, 660);
+    mainWindow.show();
+    platform::runMessageLoop();
+    return 0;
+}

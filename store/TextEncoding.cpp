@@ -1,0 +1,31 @@
+#include "store/TextEncoding.h"
+
+#include "platform/TextConverter.h"
+
+namespace {
+
+ConvertedText convert(std::string_view text, const char* target, const char* source)
+{
+    std::optional<std::string> converted = platform::convertText(textOfBlock(text), target, source);
+    if (!converted)
+        return {std::string(), true};
+    // A zero byte can only come from a zero in the input, which a text has not.
+    return {std::move(*converted), false};
+}
+
+}  // namespace
+
+ConvertedText toEditorText(std::string_view gbkText)
+{
+    return convert(gbkText, "UTF-8", "GBK");
+}
+
+ConvertedText toStoreText(std::string_view utf8Text)
+{
+    return convert(utf8Text, "GBK", "UTF-8");
+}
+
+std::string_view textOfBlock(std::string_view block)
+{
+    return block.substr(0, block.find('\0'));
+}

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // Death tests run in a fresh process of their own, with an application of its own.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

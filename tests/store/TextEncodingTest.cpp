@@ -1,0 +1,77 @@
+#include "store/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string bytes(std::string_view hex)
+{
+    std::string out;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return out;
+}
+
+struct Fixture {
+    const char* what;
+    const char* gbkHex;
+    const char* utf8Hex;
+};
+
+// Both directions and the round trip, as exact bytes.
+const Fixture Convertible[] = {
+    {"empty", "", ""},
+    {"ASCII", "696E74206D61696E2829207B2072657475726E20303B207D0D0A",
+     "696E74206D61696E2829207B2072657475726E20303B207D0D0A"},
+    {"你好世界", "C4E3BAC3CAC0BDE7", "E4BDA0E5A5BDE4B896E7958C"},
+    {"注释 // 中文 and code", "D7A2CACD202F2F20D6D0CEC420616E6420636F6465",
+     "E6B3A8E9878A202F2F20E4B8ADE6968720616E6420636F6465"},
+    {"乗 (second byte 0x5C)", "815C", "E4B997"},
+};
+
+TEST(TextEncoding, ConvertsBothWaysAndBack)
+{
+    for (const Fixture& fixture : Convertible) {
+        SCOPED_TRACE(fixture.what);
+        const std::string gbk = bytes(fixture.gbkHex), utf8 = bytes(fixture.utf8Hex);
+        ConvertedText editor = toEditorText(gbk);
+        EXPECT_FALSE(editor.failed);
+        EXPECT_EQ(editor.text, utf8);
+        ConvertedText store = toStoreText(editor.text);
+        EXPECT_FALSE(store.failed);
+        EXPECT_EQ(store.text, gbk);
+    }
+}
+
+TEST(TextEncoding, AFailureGivesTheEmptyTextAndSaysSo)
+{
+    const std::pair<const char*, const char*> badGbk[] = {
+        {"cut after a lead byte", "C4E3BA"},
+        {"a stray byte", "41FF42"},
+    };
+    for (const auto& [what, hex] : badGbk) {
+        ConvertedText converted = toEditorText(bytes(hex));
+        EXPECT_TRUE(converted.failed) << what;
+        EXPECT_EQ(converted.text, "") << what;
+    }
+    const std::pair<const char*, const char*> badUtf8[] = {
+        {"one character outside GBK among convertible text", "E4BDA0E5A5BDF09F9880E4B896E7958C"},
+        {"invalid UTF-8", "41C328"},
+        {"cut inside a character", "41E4BD"},
+    };
+    for (const auto& [what, hex] : badUtf8) {
+        ConvertedText converted = toStoreText(bytes(hex));
+        EXPECT_TRUE(converted.failed) << what;
+        EXPECT_EQ(converted.text, "") << what;
+    }
+}
+
+TEST(TextEncoding, ATextEndsAtItsFirstZeroByte)
+{
+    const std::string block("C\0\xff", 3);
+    EXPECT_EQ(textOfBlock(block), "C");
+    EXPECT_EQ(toEditorText(block).text, "C");
+    EXPECT_FALSE(toEditorText(block).failed);
+}
+
+}  // namespace
