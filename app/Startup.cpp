@@ -2,7 +2,7 @@
 
 #include "app/Globals.h"
 #include "platform/Process.h"
-#include "platform/TopLevelWindow.h"
+#include "platform/ToolkitWindow.h"
 
 std::int32_t runProgram()
 {

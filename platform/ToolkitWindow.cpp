@@ -1,4 +1,4 @@
-#include "platform/TopLevelWindow.h"
+#include "platform/ToolkitWindow.h"
 
 #include "platform/TextConverter.h"
 
