@@ -91,16 +91,31 @@ std::string directoryToOpen(const std::string& directory)
     return directory.empty() ? "/" : directory;
 }
 
+size_t exactPrefixLength(std::string_view a, std::string_view b)
+{
+    return static_cast<size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+}
+
+// Of the entries whose names differ from `name` only in case, the one that
+// agrees with it exactly the longest, so the note B finds B.TXT before b.txt.
 std::optional<std::string> findIgnoringCase(const std::string& directory, const std::string& name)
 {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directoryToOpen(directory).c_str()), ::closedir);
     if (!dir)
         return std::nullopt;
+    std::optional<std::string> best;
+    size_t bestLength = 0;
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (equalsIgnoringAsciiCase(entry->d_name, name))
-            return std::string(entry->d_name);
+        std::string_view candidate = entry->d_name;
+        if (!equalsIgnoringAsciiCase(candidate, name))
+            continue;
+        size_t length = exactPrefixLength(candidate, name);
+        if (!best || length > bestLength || (length == bestLength && candidate < *best)) {
+            best = std::string(candidate);
+            bestLength = length;
+        }
     }
-    return std::nullopt;
+    return best;
 }
 
 // The path as it is on disk: the path itself when it exists, otherwise with

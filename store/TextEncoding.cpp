@@ -9,7 +9,7 @@ ConvertedText convert(std::string_view text, const char* target, const char* sou
     std::optional<std::string> converted = platform::convertText(textOfBlock(text), target, source);
     if (!converted)
         return {std::string(), true};
-    // A zero byte can only come from a zero in the input, which a text has not.
+    // The input ends at its first zero byte, so the result holds none.
     return {std::move(*converted), false};
 }
 

@@ -87,6 +87,17 @@ TEST_F(StoreTest, FindsANoteWhoseNameDiffersOnlyInCase)
     EXPECT_EQ(entryNames(root() / "Cat"), Names());
 }
 
+TEST_F(StoreTest, OfTwoNotesThatDifferOnlyInCaseEachFindsItsOwnFile)
+{
+    makeFile(root() / "Cat" / "B.TXT", "upper");
+    makeFile(root() / "Cat" / "b.txt", "lower");
+    makeFile(root() / "Cat" / "c.Txt", "mixed");
+    NoteStore notes = store();
+    EXPECT_EQ(notes.readNote("Cat", "B").bytes, "upper");
+    EXPECT_EQ(notes.readNote("Cat", "b").bytes, "lower");
+    EXPECT_EQ(notes.readNote("Cat", "C").bytes, "mixed");
+}
+
 TEST_F(StoreTest, TheNoteListedFromATxtTxtFileIsItsTxtFile)
 {
     makeFile(root() / "Cat" / "a.txt.txt", "listed");
