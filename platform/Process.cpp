@@ -2,6 +2,7 @@
 
 #include "platform/TextConverter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -22,8 +23,11 @@ QtMessageHandler previousMessageHandler = nullptr;
 [[noreturn]] void showFatalError(const QString& text)
 {
     std::fprintf(stderr, "Quillery: %s\n", text.toUtf8().constData());
-    if (qApp != nullptr)
-        QMessageBox::critical(nullptr, QStringLiteral("Quillery"), text);
+    if (qApp != nullptr) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillery"), text, QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
+        box.exec();
+    }
     std::_Exit(-1);
 }
 
@@ -79,7 +83,7 @@ ProgramDirectory findProgramDirectory()
     std::string onDisk = executable.substr(0, slash);
     std::optional<std::string> gbk = gbkFromUtf8(onDisk);
     if (!gbk)
-        showFatalError(QString::fromUtf8("程序所在文件夹的路径中有无法用GBK表示的字符：%1")
+        showFatalError(QString::fromUtf8("程序无法启动：所在文件夹的路径中有无法用GBK表示的字符（%1）")
                            .arg(QString::fromUtf8(onDisk)));
     return {std::move(onDisk), std::move(*gbk)};
 }
