@@ -45,24 +45,22 @@ TEST(TextEncoding, ConvertsBothWaysAndBack)
 
 TEST(TextEncoding, AFailureGivesTheEmptyTextAndSaysSo)
 {
-    const std::pair<const char*, const char*> badGbk[] = {
-        {"cut after a lead byte", "C4E3BA"},
-        {"a stray byte", "41FF42"},
+    struct Failure {
+        const char* what;
+        ConvertedText (*convert)(std::string_view);
+        const char* hex;
     };
-    for (const auto& [what, hex] : badGbk) {
-        ConvertedText converted = toEditorText(bytes(hex));
-        EXPECT_TRUE(converted.failed) << what;
-        EXPECT_EQ(converted.text, "") << what;
-    }
-    const std::pair<const char*, const char*> badUtf8[] = {
-        {"one character outside GBK among convertible text", "E4BDA0E5A5BDF09F9880E4B896E7958C"},
-        {"invalid UTF-8", "41C328"},
-        {"cut inside a character", "41E4BD"},
+    const Failure failures[] = {
+        {"GBK cut after a lead byte", toEditorText, "C4E3BA"},
+        {"GBK with a stray byte", toEditorText, "41FF42"},
+        {"one character outside GBK among convertible text", toStoreText, "E4BDA0E5A5BDF09F9880E4B896E7958C"},
+        {"invalid UTF-8", toStoreText, "41C328"},
+        {"UTF-8 cut inside a character", toStoreText, "41E4BD"},
     };
-    for (const auto& [what, hex] : badUtf8) {
-        ConvertedText converted = toStoreText(bytes(hex));
-        EXPECT_TRUE(converted.failed) << what;
-        EXPECT_EQ(converted.text, "") << what;
+    for (const Failure& failure : failures) {
+        ConvertedText converted = failure.convert(bytes(failure.hex));
+        EXPECT_TRUE(converted.failed) << failure.what;
+        EXPECT_EQ(converted.text, "") << failure.what;
     }
 }
 
