@@ -1,5 +1,6 @@
 #include "platform/FileSystemCalls.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,7 +9,7 @@ namespace platform {
 
 FileSystemCalls realFileSystemCalls()
 {
-    return {::write, ::fsync, ::rename};
+    return {::write, ::fsync, ::rename, ::unlinkat};
 }
 
 FileSystemCalls& fileSystemCalls()

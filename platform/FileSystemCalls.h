@@ -6,12 +6,14 @@
 
 namespace platform {
 
-// The system calls through which a file is written and put in place; tests
-// replace them to make a write fail at a chosen step.
+// The system calls through which a file is written and put in place, and
+// through which a folder's entries are removed; tests replace them to make
+// an operation fail at a chosen step.
 struct FileSystemCalls {
     ssize_t (*write)(int fd, const void* data, size_t size);
     int (*fsync)(int fd);
     int (*rename)(const char* from, const char* to);
+    int (*unlinkat)(int directoryFd, const char* name, int flags);
 };
 
 FileSystemCalls& fileSystemCalls();

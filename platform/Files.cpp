@@ -270,13 +270,14 @@ FileStatus removeTreeAt(int parentFd, const char* name)
     struct stat status;
     if (::fstatat(parentFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
         return FileStatus::fromErrno();
+    const FileSystemCalls& calls = fileSystemCalls();
     if (!S_ISDIR(status.st_mode))
-        return FileStatus(::unlinkat(parentFd, name, 0) == 0 ? 0 : errno);
+        return FileStatus(calls.unlinkat(parentFd, name, 0) == 0 ? 0 : errno);
     int fd = ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return FileStatus::fromErrno();
     FileStatus contents = removeContents(fd);
-    if (::unlinkat(parentFd, name, AT_REMOVEDIR) != 0 && contents.ok())
+    if (calls.unlinkat(parentFd, name, AT_REMOVEDIR) != 0 && contents.ok())
         return FileStatus::fromErrno();
     return contents;
 }

@@ -3,6 +3,10 @@
 #include "store/NoteName.h"
 #include "store/TextEncoding.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 namespace {
@@ -71,6 +75,16 @@ TEST_F(StoreTest, TellsAnEmptyNoteFromOneThatCannotBeRead)
     EXPECT_EQ(empty.bytes, "");
     EXPECT_EQ(notes.readNote("Cat", "missing").status.error(), ENOENT);
     EXPECT_EQ(notes.readNote("Cat", "folder").status.error(), EISDIR);
+}
+
+TEST_F(StoreTest, ANoteThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    fs::create_directory(root() / "Cat");
+    ASSERT_EQ(::mkfifo((root() / "Cat" / "pipe.txt").c_str(), 0666), 0);
+    NoteStore notes = store();
+    EXPECT_EQ(notes.readNote("Cat", "pipe").status.error(), ENODEV);
+    EXPECT_EQ(notes.writeNote("Cat", "pipe", "text").error(), ENODEV);
+    EXPECT_TRUE(fs::is_fifo(root() / "Cat" / "pipe.txt"));
 }
 
 TEST_F(StoreTest, FindsANoteWhoseNameDiffersOnlyInCase)
@@ -158,6 +172,35 @@ TEST_F(StoreTest, DeletesACategoryWithEverythingInIt)
 
     ASSERT_TRUE(store().deleteCategory("Deep").ok());
     EXPECT_EQ(entryNames(root()), Names{"Other"});
+}
+
+int unlinkRefusesLocked(int directoryFd, const char* name, int flags)
+{
+    if (std::string_view(name) == "locked.txt") {
+        errno = EACCES;
+        return -1;
+    }
+    return ::unlinkat(directoryFd, name, flags);
+}
+
+TEST_F(StoreTest, ACategoryThatCannotBeRemovedWhollyKeepsOnlyWhatIsLeft)
+{
+    makeFile(root() / "Cat" / "a.txt", "a");
+    makeFile(root() / "Cat" / "sub" / "locked.txt", "locked");
+    makeFile(root() / "Cat" / "sub" / "b.txt", "b");
+    makeFile(root() / "Cat" / "z.txt", "z");
+    platform::FileSystemCalls calls = platform::realFileSystemCalls();
+    calls.unlinkat = unlinkRefusesLocked;
+    FailingCalls failing(calls);
+
+    EXPECT_EQ(store().deleteCategory("Cat").error(), EACCES);
+    std::map<std::string, std::string> expected = {
+        {"CodeData", "<folder>"},
+        {"CodeData/Cat", "<folder>"},
+        {"CodeData/Cat/sub", "<folder>"},
+        {"CodeData/Cat/sub/locked.txt", "locked"},
+    };
+    EXPECT_EQ(snapshot(), expected);
 }
 
 TEST_F(StoreTest, DeletingACategoryRemovesLinksButNotWhatTheyNameOutside)

@@ -1,7 +1,5 @@
 #include "StoreFixture.h"
 
-#include "platform/FileSystemCalls.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,13 +74,6 @@ TEST_F(StoreTest, AWriteThatCannotBeMadeChangesNothing)
     EXPECT_EQ(snapshot(), before);
 }
 
-// Replaces the file system calls of writing for one test.
-class FailingCalls {
-public:
-    explicit FailingCalls(const platform::FileSystemCalls& calls) { platform::fileSystemCalls() = calls; }
-    ~FailingCalls() { platform::fileSystemCalls() = platform::realFileSystemCalls(); }
-};
-
 ssize_t writeFailsNoSpace(int, const void*, size_t)
 {
     errno = ENOSPC;
@@ -116,17 +107,21 @@ int renameFails(const char*, const char*)
 
 TEST_F(StoreTest, AFailedWriteKeepsTheOldNoteAndLeavesNoTemporaryFile)
 {
-    const platform::FileSystemCalls real = platform::realFileSystemCalls();
+    auto realCallsBut = [](auto change) {
+        platform::FileSystemCalls calls = platform::realFileSystemCalls();
+        change(calls);
+        return calls;
+    };
     struct Failure {
         const char* what;
         platform::FileSystemCalls calls;
         int error;
     };
     const Failure failures[] = {
-        {"no space", {writeFailsNoSpace, real.fsync, real.rename}, ENOSPC},
-        {"short write, then an error", {writeShortThenFails, real.fsync, real.rename}, EIO},
-        {"flush", {real.write, fsyncFails, real.rename}, EIO},
-        {"rename", {real.write, real.fsync, renameFails}, EXDEV},
+        {"no space", realCallsBut([](auto& calls) { calls.write = writeFailsNoSpace; }), ENOSPC},
+        {"short write, then an error", realCallsBut([](auto& calls) { calls.write = writeShortThenFails; }), EIO},
+        {"flush", realCallsBut([](auto& calls) { calls.fsync = fsyncFails; }), EIO},
+        {"rename", realCallsBut([](auto& calls) { calls.rename = renameFails; }), EXDEV},
     };
     makeFile(root() / "Cat" / "note.txt", "the old content");
     const std::map<std::string, std::string> before = snapshot();
