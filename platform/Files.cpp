@@ -154,18 +154,19 @@ class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& directory)
     {
-        static std::mt19937_64 random{std::random_device{}()};
+        // Not *.txt, so that no listing ever shows it as a note.
+        static std::mt19937_64 generator{std::random_device{}()};
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string path = joinPath(directory, ".quillery-" + std::to_string(random() % 1000000000000u) + ".tmp");
+            std::string path = joinPath(directory, ".quillery-" + std::to_string(generator() % 1000000000000u) + ".tmp");
             m_fd.reset(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (m_fd) {
                 m_path = std::move(path);
                 return;
             }
-            if (errno != EEXIST)
-                break;
+            m_error = errno;
+            if (m_error != EEXIST)
+                return;
         }
-        m_error = errno;
     }
     ~TemporaryFile()
     {
