@@ -39,6 +39,12 @@ private:
     int m_fd;
 };
 
+// The status of a system call that returns 0 on success and sets errno otherwise.
+FileStatus statusOf(int result)
+{
+    return result == 0 ? FileStatus() : FileStatus::fromErrno();
+}
+
 bool isAscii(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -126,8 +132,7 @@ std::string resolveCase(const std::string& path)
     if (path.empty() || exists(path))
         return path;
     PathParts parts = splitPath(path);
-    if (parts.directory != "." && !parts.directory.empty())
-        parts.directory = resolveCase(parts.directory);
+    parts.directory = resolveCase(parts.directory);
     std::string candidate = joinPath(parts.directory, parts.name);
     if (exists(candidate))
         return candidate;
@@ -182,7 +187,7 @@ public:
     const std::string& path() const { return m_path; }
     FileStatus close()
     {
-        return FileStatus(::close(m_fd.release()) == 0 ? 0 : errno);
+        return statusOf(::close(m_fd.release()));
     }
     void keep() { m_path.clear(); }
 
@@ -273,7 +278,7 @@ FileStatus removeTreeAt(int parentFd, const char* name)
         return FileStatus::fromErrno();
     const FileSystemCalls& calls = fileSystemCalls();
     if (!S_ISDIR(status.st_mode))
-        return FileStatus(calls.unlinkat(parentFd, name, 0) == 0 ? 0 : errno);
+        return statusOf(calls.unlinkat(parentFd, name, 0));
     int fd = ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return FileStatus::fromErrno();
@@ -298,8 +303,7 @@ DirectorySearch::DirectorySearch(std::string_view gbkPattern, EntryFilter filter
         return;
     PathParts parts = splitPath(pattern.path);
     m_wildcard = parts.name;
-    if (parts.directory != "." && !parts.directory.empty())
-        parts.directory = resolveCase(parts.directory);
+    parts.directory = resolveCase(parts.directory);
     m_dir.reset(::opendir(directoryToOpen(parts.directory).c_str()));
 }
 
@@ -396,7 +400,7 @@ FileStatus createDirectory(std::string_view gbkPath)
     ResolvedPath resolved = resolve(gbkPath);
     if (!resolved.status.ok())
         return resolved.status;
-    return FileStatus(::mkdir(resolved.path.c_str(), 0777) == 0 ? 0 : errno);
+    return statusOf(::mkdir(resolved.path.c_str(), 0777));
 }
 
 FileStatus removeDirectoryTree(std::string_view gbkPath)
@@ -421,7 +425,7 @@ FileStatus deleteFile(std::string_view gbkPath)
     ResolvedPath resolved = resolve(gbkPath);
     if (!resolved.status.ok())
         return resolved.status;
-    return FileStatus(::unlink(resolved.path.c_str()) == 0 ? 0 : errno);
+    return statusOf(::unlink(resolved.path.c_str()));
 }
 
 }  // namespace platform

@@ -30,24 +30,6 @@ size_t characterLength(std::string_view text)
     return isLeadByte(text[0]) && text.size() > 1 ? 2 : 1;
 }
 
-}  // namespace
-
-std::string noteNameOf(std::string_view fileName)
-{
-    std::string name;
-    name.reserve(fileName.size());
-    while (!fileName.empty()) {
-        if (startsWithExtension(fileName)) {
-            fileName.remove_prefix(NoteExtension.size());
-            continue;
-        }
-        size_t length = characterLength(fileName);
-        name.append(fileName.substr(0, length));
-        fileName.remove_prefix(length);
-    }
-    return name;
-}
-
 bool isGbkLeadByte(char c)
 {
     unsigned char byte = static_cast<unsigned char>(c);
@@ -73,6 +55,24 @@ bool isSinglePathComponent(std::string_view gbkName)
         gbkName.remove_prefix(1);
     }
     return true;
+}
+
+}  // namespace
+
+std::string noteNameOf(std::string_view fileName)
+{
+    std::string name;
+    name.reserve(fileName.size());
+    while (!fileName.empty()) {
+        if (startsWithExtension(fileName)) {
+            fileName.remove_prefix(NoteExtension.size());
+            continue;
+        }
+        size_t length = characterLength(fileName);
+        name.append(fileName.substr(0, length));
+        fileName.remove_prefix(length);
+    }
+    return name;
 }
 
 bool isAcceptableCategoryName(std::string_view gbkName)

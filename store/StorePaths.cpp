@@ -12,11 +12,6 @@ std::string concat(std::initializer_list<std::string_view> parts)
 
 }  // namespace
 
-std::string storeRoot(std::string_view programDir)
-{
-    return concat({programDir, "/CodeData"});
-}
-
 std::string categorySearchPattern(std::string_view programDir)
 {
     return concat({programDir, "/CodeData/*.*"});

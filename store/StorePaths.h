@@ -5,7 +5,6 @@
 
 // The store's paths, built by plain concatenation from the program directory
 // (GBK texts, "/" as the separator).
-std::string storeRoot(std::string_view programDir);
 std::string categorySearchPattern(std::string_view programDir);
 std::string noteSearchPattern(std::string_view programDir, std::string_view category);
 std::string categoryPath(std::string_view programDir, std::string_view category);
