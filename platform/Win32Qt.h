@@ -15,6 +15,9 @@ using WidgetFactory = QWidget* (*)(QWidget* parent);
 // False when a class of that name (without regard to case) is registered.
 bool registerWindowClass(const char* className, WNDPROC procedure, WidgetFactory createWidget);
 
+// Windows made from the class stay; new ones can no longer be made.
+bool unregisterWindowClass(const char* className);
+
 // The widget's handle as a window, made at the first request; the chain of a
 // window made so ends in DefWindowProcA. A widget that is gone takes its
 // handle with it.

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -140,6 +141,18 @@ bool registerWindowClass(const char* className, WNDPROC procedure, WidgetFactory
     return true;
 }
 
+bool unregisterWindowClass(const char* className)
+{
+    std::vector<WindowClass>& classes = registry().classes;
+    auto found = std::find_if(classes.begin(), classes.end(), [className](const WindowClass& windowClass) {
+        return className != nullptr && equalsIgnoringAsciiCase(windowClass.name, className);
+    });
+    if (found == classes.end())
+        return false;
+    classes.erase(found);
+    return true;
+}
+
 HWND windowOf(QWidget* widget)
 {
     if (widget == nullptr)
@@ -200,9 +213,11 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM)
 HWND CreateWindowExA(DWORD, const char* className, const char* windowName, DWORD style, int x, int y, int width,
     int height, HWND parent, HMENU menu, HINSTANCE, void*)
 {
-    const platform::WindowClass* windowClass = platform::findClass(className == nullptr ? "" : className);
-    if (windowClass == nullptr)
+    const platform::WindowClass* registered = platform::findClass(className == nullptr ? "" : className);
+    if (registered == nullptr)
         return nullptr;
+    // A copy: making the widget may register classes of its own.
+    const platform::WindowClass windowClass = *registered;
     QWidget* parentWidget = nullptr;
     if (parent != nullptr) {
         parentWidget = platform::widgetOf(parent);
@@ -211,11 +226,11 @@ HWND CreateWindowExA(DWORD, const char* className, const char* windowName, DWORD
     } else if ((style & WS_CHILD) != 0) {
         return nullptr;
     }
-    QWidget* widget = windowClass->createWidget(parentWidget);
+    QWidget* widget = windowClass.createWidget(parentWidget);
     if (widget == nullptr)
         return nullptr;
     int controlId = (style & WS_CHILD) != 0 ? static_cast<int>(reinterpret_cast<std::uintptr_t>(menu)) : 0;
-    HWND handle = platform::attach(widget, windowClass->procedure, controlId);
+    HWND handle = platform::attach(widget, windowClass.procedure, controlId);
     if (windowName != nullptr)
         widget->setWindowTitle(QString::fromStdString(platform::utf8FromGbk(windowName).value_or(std::string())));
     widget->setGeometry(x, y, width, height);
