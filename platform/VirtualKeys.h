@@ -4,7 +4,6 @@
 
 #include <Qt>
 
-#include <array>
 #include <utility>
 
 // Qt's keys and the Win32 virtual-key codes for one another: the keyboard
@@ -29,7 +28,7 @@ inline constexpr WPARAM VK_OEM_7 = 0xDE;
 inline constexpr WPARAM VK_NONE = 0xFF;
 
 // The first entry for a code is the key the module makes of it.
-inline constexpr std::array<std::pair<int, WPARAM>, 52> KeyTable { {
+inline constexpr std::pair<int, WPARAM> KeyTable[] = {
     { Qt::Key_Backspace, VK_BACK },
     { Qt::Key_Tab, VK_TAB },
     { Qt::Key_Backtab, VK_TAB },
@@ -82,7 +81,7 @@ inline constexpr std::array<std::pair<int, WPARAM>, 52> KeyTable { {
     { Qt::Key_Asterisk, '8' },
     { Qt::Key_ParenLeft, '9' },
     { Qt::Key_ParenRight, '0' },
-} };
+};
 
 inline WPARAM virtualKeyOf(int qtKey)
 {

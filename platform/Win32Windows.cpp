@@ -6,7 +6,6 @@
 
 #include <QEvent>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
