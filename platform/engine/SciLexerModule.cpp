@@ -142,6 +142,9 @@ void connectNotifications(QsciScintillaBase* engine)
 QWidget* createEngine(QWidget* parent)
 {
     auto* engine = new QsciScintillaBase(parent);
+    // The engine the program was made for ends a new line with CR LF on its
+    // platform, as the notes' lines end; here it would write LF alone.
+    engine->SendScintilla(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
     connectNotifications(engine);
     return engine;
 }

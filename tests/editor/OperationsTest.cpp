@@ -9,6 +9,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QTest>
+
 namespace {
 
 class OperationsTest : public EditorTest {
@@ -179,6 +181,16 @@ TEST_F(OperationsTest, FoldingTogglesABlock)
     EXPECT_EQ(TheEditor->getFoldExpanded(0), 0);
     TheEditor->toggleFold(0);
     EXPECT_EQ(TheEditor->getLineVisible(1), 1);
+}
+
+TEST_F(OperationsTest, EnterEndsTheLineWithCrLfAsTheNotesDo)
+{
+    TheEditor->setText("int x;");
+    TheEditor->gotoPos(6);
+    editorWidget()->setFocus();
+    QTest::keyClick(editorWidget(), Qt::Key_Return);
+    QTest::keyClicks(editorWidget(), "y");
+    EXPECT_EQ(documentText(), "int x;\r\ny");
 }
 
 TEST_F(OperationsTest, StyledTextKeepsEachByteWithItsStyle)
