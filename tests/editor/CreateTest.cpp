@@ -72,7 +72,7 @@ TEST_F(CreateTest, ASecondCreateChangesNothingAndAnswersZero)
     EXPECT_NE(SavedHostWndProc, hostWindowProc);
 }
 
-TEST_F(CreateTest, MessagesKeepTheEnginesAnswerAndTheirWidth)
+TEST_F(CreateTest, ANegativeAnswerOfTheEngineComesBackUnchanged)
 {
     createEditor();
     TheEditor->setText("hello world");
