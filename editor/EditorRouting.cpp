@@ -172,12 +172,15 @@ bool routeNotification(HWND editor, LPARAM address)
     const Route* route = routeOf(header.code);
     if (route == nullptr)
         return false;
-    Notice notice {};
-    static_assert(std::is_trivially_copyable_v<SCNotification>);
-    std::memcpy(static_cast<void*>(&notice.record), reinterpret_cast<const void*>(address), RecordSize);
-    notice.text = textOf(notice.record);
-    if (EditorEventHandler slot = EditorEventSlots[route->event])
+    // The text is copied only for a handler: a modification carries the whole
+    // text inserted or deleted, all of a note's text when one is loaded.
+    if (EditorEventHandler slot = EditorEventSlots[route->event]) {
+        Notice notice {};
+        static_assert(std::is_trivially_copyable_v<SCNotification>);
+        std::memcpy(static_cast<void*>(&notice.record), reinterpret_cast<const void*>(address), RecordSize);
+        notice.text = textOf(notice.record);
         route->invoke(slot, notice);
+    }
     return route->code != SCN_PAINTED;
 }
 
