@@ -2,14 +2,16 @@
 
 #include "app/Globals.h"
 #include "platform/Process.h"
-#include "platform/ToolkitWindow.h"
+#include "ui/MainWindow.h"
 
 std::int32_t runProgram()
 {
     initializeGlobals();
     platform::registerAtNormalEnd(destroyGlobals);
-    platform::TopLevelWindow mainWindow("Quillery1.0  By Tamberlo", 1126, 660);
-    mainWindow.show();
-    platform::runMessageLoop();
+    {
+        MainWindow mainWindow;
+        mainWindow.show();
+        platform::runMessageLoop();
+    }
     return 0;
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ModalAnswers.h"
+#include "platform/FileSystemCalls.h"
+#include "ui/MainWindow.h"
+
+#include <QString>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace fs = std::filesystem;
+
+// The store beside the test program, made afresh for each test, and the main
+// window opened on it with a fresh editor, as the program starts.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static fs::path storeRoot();
+    // A note file under the store with the GBK of a UTF-8 text.
+    static void makeNote(std::string_view category, std::string_view fileName, std::string_view utf8Text);
+    static void makeFile(const fs::path& path, std::string_view bytes);
+    static std::string fileBytes(const fs::path& path);
+    // Every file and folder under the store, with the files' bytes.
+    static std::map<std::string, std::string> snapshot();
+
+    void openMainWindow();
+    QWidget* mainWindow() const;
+    QTreeWidget* tree() const;
+    // The engine's window inside EditorHost.
+    QWidget* editorWidget() const;
+    // The item at a path of UTF-8 texts: "A" or "A/x".
+    QTreeWidgetItem* item(const QString& path) const;
+    // The tree as text: "A(x,y) B" for collapsed items, "+A(x,y)" for an expanded one.
+    QString treeText() const;
+    QString selectedPath() const;
+
+    void click(QTreeWidgetItem* item, Qt::MouseButton button = Qt::LeftButton);
+    void clickToolbarButton(const QString& hint);
+    void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Lets queued events run: a command chosen from a menu, a deferred close.
+    static void settle();
+
+    static std::string editorText();
+    static void setEditorText(std::string_view utf8);
+
+    ModalAnswers answers;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};
+
+// Replaces the file system calls for the life of the object.
+class FailingCalls {
+public:
+    explicit FailingCalls(const platform::FileSystemCalls& calls) { platform::fileSystemCalls() = calls; }
+    ~FailingCalls() { platform::fileSystemCalls() = platform::realFileSystemCalls(); }
+    FailingCalls(const FailingCalls&) = delete;
+    FailingCalls& operator=(const FailingCalls&) = delete;
+};
+
+// UTF-8 to the GBK the store holds.
+std::string gbk(std::string_view utf8);

@@ -1,0 +1,53 @@
+#include "ui/CategoryTree.h"
+
+#include "app/Globals.h"
+#include "editor/CodeEditor.h"
+#include "store/NoteName.h"
+#include "store/TextEncoding.h"
+#include "ui/Store.h"
+
+using platform::NoTreeItem;
+using platform::TreeItem;
+
+void refreshCategoryTree(platform::TreeView& tree)
+{
+    tree.clear();
+    CategoryList.clear();
+    NoteStore store = theStore();
+    StoreListing categories = store.listCategories();
+    while (!(FoundCategoryName = categories.next()).empty())
+        CategoryList.push_back(FoundCategoryName);
+    for (CategoryIndex = 1; CategoryIndex <= static_cast<std::int32_t>(CategoryList.size()); ++CategoryIndex) {
+        const std::string& category = CategoryList[CategoryIndex - 1];
+        CurrentCategoryItem = tree.addItem(NoTreeItem, category, CategoryPicture);
+        StoreListing notes = store.listNotes(category);
+        while (!(FoundNoteName = notes.next()).empty())
+            tree.addItem(CurrentCategoryItem, noteNameOf(FoundNoteName), NotePicture);
+    }
+}
+
+std::optional<SelectedNote> selectedNote(const platform::TreeView& tree)
+{
+    TreeItem item = tree.selectedItem();
+    TreeItem parent = tree.parentOf(item);
+    if (item == NoTreeItem || parent == NoTreeItem)
+        return std::nullopt;
+    return SelectedNote{tree.textOf(parent), tree.textOf(item)};
+}
+
+void onTreeSelectionChanged(platform::TreeView& tree)
+{
+    std::optional<SelectedNote> selected = selectedNote(tree);
+    if (!selected)
+        return;
+    NoteContent content = theStore().readNote(selected->category, selected->note);
+    if (!content.status.ok()) {
+        TheEditor->setText(std::string());
+        platform::messageBox("无法读取该笔记：" + content.status.reason());
+        return;
+    }
+    ConvertedText text = toEditorText(textOfBlock(content.bytes));
+    TheEditor->setText(text.text);
+    if (text.failed)
+        platform::messageBox("该笔记不是有效的GBK文本，无法显示");
+}
