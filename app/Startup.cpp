@@ -2,13 +2,13 @@
 
 #include "app/Globals.h"
 #include "platform/Process.h"
-#include "platform/ToolkitWindow.h"
+#include "platform/Toolkit.h"
 
 std::int32_t runProgram()
 {
     initializeGlobals();
     platform::registerAtNormalEnd(destroyGlobals);
-    platform::TopLevelWindow mainWindow("Quillery1.0  By Tamberlo", 1126, 660);
+    platform::Window mainWindow("MainWindow", "Quillery1.0  By Tamberlo", 1126, 660);
     mainWindow.show();
     platform::runMessageLoop();
     return 0;
