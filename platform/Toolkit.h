@@ -184,6 +184,7 @@ public:
 class TreeView : public Control {
 public:
     TreeView(Control& parent, std::string_view name, Place place, const ImageList& pictures);
+    ~TreeView() override;
 
     void clear();
     // Appends the item as the last child of the parent, or as the last
