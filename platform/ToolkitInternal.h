@@ -51,4 +51,7 @@ void callHandler(const std::function<void(Arguments...)>& handler, Given&&... ar
     }
 }
 
+// The message box behind messageBox, for the toolkit's own texts.
+MessageBoxAnswer showMessageBox(const QString& text, UINT flags, const QString& title);
+
 } // namespace platform::toolkit
