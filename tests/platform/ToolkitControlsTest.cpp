@@ -3,15 +3,19 @@
 
 #include "ToolkitFixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -106,6 +110,34 @@ TEST_F(TextControlTest, AOneLineBoxTakesATextOfAnyLength)
     EXPECT_EQ(edit.text(), longText);
     typeText(*edit.widget(), utf8("😀"));
     EXPECT_EQ(edit.text(), std::nullopt);
+}
+
+TEST_F(TextControlTest, ADroppedDownComboBoxIsAboutAsHighAsItsDroppedHeight)
+{
+    platform::ComboBox combo(m_window, "Category", { 10, 10, 150, 24 }, 200);
+    for (int entry = 0; entry < 30; ++entry)
+        combo.addEntry(std::to_string(entry));
+    showActive(m_window);
+    auto* box = static_cast<QComboBox*>(combo.widget());
+    QTest::mouseClick(box, Qt::LeftButton);
+    QWidget* list = box->view()->window();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_LE(box->height() + list->height(), 200);
+    EXPECT_GT(box->height() + list->height(), 150);
+    box->hidePopup();
+}
+
+TEST_F(TextControlTest, AControlThatIsGoneTakesItsHandlerAlongAndLeavesItsWidgetToTheWindow)
+{
+    int clicks = 0;
+    auto button = std::make_unique<platform::PushButton>(m_window, "Button", platform::Place { 10, 10, 80, 24 }, "OK");
+    button->onClicked([&] { ++clicks; });
+    button.reset();
+    auto* left = m_window.widget()->findChild<QPushButton*>("Button");
+    ASSERT_NE(left, nullptr);
+    m_window.show();
+    QTest::mouseClick(left, Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
 }
 
 } // namespace
