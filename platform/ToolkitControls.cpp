@@ -6,8 +6,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCursor>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -31,6 +33,11 @@ namespace {
 
 // The etched line a toolbar draws along its top edge, between it and whatever is above.
 constexpr int DividerHeight = 2;
+// The original toolbar's metrics for 16-pixel pictures: its buttons stand side
+// by side, a separator between them.
+constexpr int ButtonWidth = 23;
+constexpr int ButtonHeight = 22;
+constexpr int SeparatorWidth = 8;
 
 class ToolbarWidget : public QToolBar {
 public:
@@ -43,6 +50,7 @@ public:
         setToolButtonStyle(Qt::ToolButtonIconOnly);
         setIconSize(QSize(pictures.width, pictures.height));
         setContentsMargins(0, DividerHeight, 0, 0);
+        layout()->setSpacing(0);
     }
 
     const ImageList pictures;
@@ -109,13 +117,19 @@ void Toolbar::addButton(int picture, std::string_view gbkHint)
     QAction* action = bar->addAction(QIcon(toolkit::pictureOf(bar->pictures, picture)), QString());
     action->setToolTip(textFromGbk(gbkHint));
     action->setData(m_positions++);
-    if (QWidget* button = bar->widgetForAction(action))
+    if (QWidget* button = bar->widgetForAction(action)) {
         button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(ButtonWidth, ButtonHeight);
+    }
 }
 
 void Toolbar::addSeparator()
 {
-    static_cast<QToolBar*>(widget())->addSeparator();
+    auto* gap = new QFrame(widget());
+    gap->setFrameShape(QFrame::VLine);
+    gap->setFrameShadow(QFrame::Sunken);
+    gap->setFixedSize(SeparatorWidth, ButtonHeight);
+    static_cast<QToolBar*>(widget())->addWidget(gap);
     ++m_positions;
 }
 

@@ -32,6 +32,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         CauseScope scope(m_cause, ByMouse);
+        // Only a press on an item's picture or text selects it; on empty space
+        // or beside the text it only gives the tree the focus.
+        if (isBesideTheItems(event->position().toPoint())) {
+            setFocus(Qt::MouseFocusReason);
+            return;
+        }
         QTreeWidget::mousePressEvent(event);
     }
     void mouseMoveEvent(QMouseEvent* event) override
@@ -56,6 +62,22 @@ protected:
     }
 
 private:
+    // Left of an item's cell lie its plus/minus button and lines, which the
+    // tree handles itself.
+    bool isBesideTheItems(QPoint place) const
+    {
+        QModelIndex index = indexAt(place);
+        if (!index.isValid())
+            return true;
+        QRect cell = visualRect(index);
+        if (place.x() < cell.left())
+            return false;
+        constexpr int PictureGap = 4;
+        constexpr int TextMargins = 6;
+        int width = iconSize().width() + PictureGap + fontMetrics().horizontalAdvance(index.data().toString()) + TextMargins;
+        return place.x() >= cell.left() + width;
+    }
+
     class CauseScope {
     public:
         CauseScope(SelectionCause& cause, SelectionCause now)

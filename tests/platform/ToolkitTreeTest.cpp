@@ -33,19 +33,23 @@ protected:
 
     QTreeWidget* tree() const { return static_cast<QTreeWidget*>(m_tree.widget()); }
 
-    QPoint centreOf(const char* utf8Text) const
+    // On the item's picture, where a press selects it.
+    QPoint pictureOf(const char* utf8Text) const
     {
         tree()->expandAll();
         const QList<QTreeWidgetItem*> found
             = tree()->findItems(QString::fromUtf8(utf8Text), Qt::MatchExactly | Qt::MatchRecursive);
         EXPECT_EQ(found.size(), 1) << utf8Text;
-        return found.isEmpty() ? QPoint() : tree()->visualItemRect(found.first()).center();
+        if (found.isEmpty())
+            return QPoint();
+        QRect cell = tree()->visualItemRect(found.first());
+        return QPoint(cell.left() + 8, cell.center().y());
     }
 
     void click(
         const char* utf8Text, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::mouseClick(tree()->viewport(), button, modifiers, centreOf(utf8Text));
+        QTest::mouseClick(tree()->viewport(), button, modifiers, pictureOf(utf8Text));
     }
 
     platform::Window m_window { "Window", "", 400, 400 };
@@ -155,11 +159,26 @@ TEST_F(TreeTest, EveryChangeOfTheSelectedItemIsToldWithItsCause)
     EXPECT_EQ(m_selectedThen, (std::vector<TreeItem> { b, c, b }));
 }
 
+TEST_F(TreeTest, APressBesideTheTextOrBelowTheItemsSelectsNothing)
+{
+    TreeItem a = add(NoTreeItem, "A");
+    add(NoTreeItem, "B");
+    click("A");
+    const QPoint besideB(tree()->viewport()->width() - 10, pictureOf("B").y());
+    const QPoint belowAll(20, tree()->viewport()->height() - 5);
+    for (QPoint place : { besideB, belowAll }) {
+        for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton })
+            QTest::mouseClick(tree()->viewport(), button, Qt::NoModifier, place);
+    }
+    EXPECT_EQ(m_tree.selectedItem(), a);
+    EXPECT_EQ(m_causes, std::vector<SelectionCause> { platform::ByMouse });
+}
+
 TEST_F(TreeTest, TheSelectionShowsOnlyWhileTheTreeHasTheFocus)
 {
     add(NoTreeItem, "A");
     click("A");
-    const QPoint rowEnd(tree()->viewport()->width() - 2, centreOf("A").y());
+    const QPoint rowEnd(tree()->viewport()->width() - 2, pictureOf("A").y());
     auto colourAtRowEnd = [&] { return tree()->viewport()->grab().toImage().pixelColor(rowEnd); };
     const QColor base = tree()->palette().color(QPalette::Active, QPalette::Base);
     EXPECT_NE(colourAtRowEnd(), base);
@@ -193,7 +212,7 @@ TEST_F(TreeTest, TheRightButtonHandlerRunsBeforeTheTreeSelectsTheItemPressed)
         std::vector<Case> { { Qt::NoModifier, 0 }, { Qt::ControlModifier, 1 }, { Qt::ShiftModifier, 2 },
             { Qt::AltModifier, 4 }, { Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, 7 } }) {
         const char* target = onB ? "B" : "A";
-        expected.push_back({ onB ? a : b, centreOf(target), held.keys });
+        expected.push_back({ onB ? a : b, pictureOf(target), held.keys });
         click(target, Qt::RightButton, held.modifiers);
         EXPECT_EQ(m_tree.selectedItem(), onB ? b : a) << held.keys;
         onB = !onB;

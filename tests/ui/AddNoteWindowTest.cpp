@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -25,12 +26,12 @@ void type(QWidget* window, const Typing& typing)
     combo->setFocus();
     for (int step = 0; step <= typing.category; ++step)
         QTest::keyClick(combo, Qt::Key_Down);
-    QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("NoteNameEdit")), typing.name);
+    typeText(window->findChild<QLineEdit*>(QStringLiteral("NoteNameEdit")), typing.name);
     auto* content = window->findChild<QPlainTextEdit*>(QStringLiteral("NoteContentEdit"));
     for (int line = 0; line < typing.lines.size(); ++line) {
         if (line > 0)
             QTest::keyClick(content, Qt::Key_Return);
-        QTest::keyClicks(content, typing.lines[line]);
+        typeText(content, typing.lines[line]);
     }
 }
 
@@ -52,7 +53,10 @@ TEST_F(AddNoteWindowTest, WritesTheNoteAsTypedAndRebuildsTheTree)
         for (int i = 0; i < combo->count(); ++i)
             entries << combo->itemText(i);
         EXPECT_EQ(combo->currentIndex(), -1);
+        // The client area of an outer size of 658 x 419, centred on the screen.
         EXPECT_EQ(window->size(), QSize(652, 392));
+        QRect screen = window->screen()->geometry();
+        EXPECT_EQ(window->pos(), QPoint((screen.width() - 658) / 2, (screen.height() - 419) / 2));
         type(window, {static_cast<int>(entries.indexOf("C")), "hello", {"int main()", "{", "    return 0;", "}"}});
         clickSave(window);
     }));

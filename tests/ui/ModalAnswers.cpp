@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,8 +24,7 @@ QString describe(QWidget* opened)
     }
     if (auto* box = qobject_cast<QMessageBox*>(opened))
         return box->windowTitle() + '|' + box->text();
-    if (opened->findChild<QLineEdit*>() != nullptr && opened->findChild<QLabel*>() != nullptr
-        && opened->objectName().isEmpty())
+    if (qobject_cast<QDialog*>(opened) != nullptr && opened->findChild<QLabel*>() != nullptr)
         return opened->windowTitle() + '|' + opened->findChild<QLabel*>()->text();
     return opened->windowTitle();
 }
@@ -38,6 +39,19 @@ QAbstractButton* buttonWithText(QWidget* window, const QString& text)
 }
 
 } // namespace
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(widget, ch.toLatin1());
+            continue;
+        }
+        QInputMethodEvent composed;
+        composed.setCommitString(QString(ch));
+        QApplication::sendEvent(widget, &composed);
+    }
+}
 
 ModalAnswers::ModalAnswers()
 {
@@ -59,6 +73,8 @@ void ModalAnswers::poll()
     QWidget* opened = QApplication::activePopupWidget();
     if (opened == nullptr)
         opened = QApplication::activeModalWidget();
+    // A window that has closed is a new one when it opens again.
+    std::erase_if(m_handled, [](const QPointer<QWidget>& handled) { return handled == nullptr || !handled->isVisible(); });
     if (opened == nullptr || !opened->isVisible())
         return;
     for (const QPointer<QWidget>& handled : m_handled) {
@@ -102,7 +118,7 @@ ModalAnswers::Answer typeAndPress(const QString& text, const QString& buttonText
     return [text, buttonText](QWidget* window) {
         auto* edit = window->findChild<QLineEdit*>();
         ASSERT_NE(edit, nullptr);
-        QTest::keyClicks(edit, text);
+        typeText(edit, text);
         press(buttonText)(window);
     };
 }

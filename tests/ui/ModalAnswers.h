@@ -35,6 +35,10 @@ private:
     QStringList m_shown;
 };
 
+// Types the text into the widget as a person would: ASCII from the keyboard,
+// anything else through the input method, as Chinese is typed.
+void typeText(QWidget* widget, const QString& text);
+
 // Clicks the button of a box or dialog whose text is the given one.
 ModalAnswers::Answer press(const QString& buttonText);
 // Types the text over the selected one in the dialog's edit box, then clicks the button.

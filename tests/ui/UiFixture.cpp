@@ -17,6 +17,21 @@ std::string gbk(std::string_view utf8)
     return platform::gbkFromUtf8(utf8).value();
 }
 
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : texts) {
+        PrintTo(text, out);
+        *out << ' ';
+    }
+    *out << '}';
+}
+
 fs::path UiTest::storeRoot()
 {
     return fs::path(programDirectory()) / "CodeData";

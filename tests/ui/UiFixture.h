@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,6 +65,10 @@ public:
     FailingCalls(const FailingCalls&) = delete;
     FailingCalls& operator=(const FailingCalls&) = delete;
 };
+
+// Failures print Qt's texts as text.
+void PrintTo(const QString& text, std::ostream* out);
+void PrintTo(const QStringList& texts, std::ostream* out);
 
 // UTF-8 to the GBK the store holds.
 std::string gbk(std::string_view utf8);

@@ -50,23 +50,23 @@ window_named() {
 
 main=$(window_named 'Quillery1.0  By Tamberlo') || fail "the main window did not open"
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-left=$X
-top=$Y
+# The client area's place on the screen, whatever frame the window manager drew.
+left=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { print $4 }')
+top=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $4 }')
 
 # Places inside the client area: the tree begins at 3, 38; the toolbar's
-# buttons are 23 wide from its left edge, the separator 8.
+# buttons, 23 wide, begin at 4, 4, with a separator 8 wide after the third.
 click_at() {
     xdotool mousemove $((left + $1)) $((top + $2)) click 1
     sleep 0.3
 }
 toolbar_button() {
-    local position=$1 x=$((TOOLBAR_LEFT + 23 * $1 + 11))
+    local position=$1 x=$((4 + 23 * $1 + 11))
     [ "$position" -gt 3 ] && x=$((x - 23 + 8))
-    click_at "$x" 14
+    click_at "$x" 15
 }
-TOOLBAR_LEFT=${TOOLBAR_LEFT:-0}
 
+# The category, opened, then its note.
 click_at 30 48
 xdotool key Right Down
 sleep 0.5
@@ -77,7 +77,7 @@ xdotool windowactivate --sync "$box" key Return
 sleep 0.3
 
 expected=$(iconv -f GBK -t UTF-8 "$work/CodeData/C/hello.txt")
-copied=$(xclip -o -selection clipboard)
+copied=$(xclip -o -selection clipboard 2>/dev/null || true)
 [ "$copied" = "$expected" ] || fail "the clipboard holds '$copied', not the note's text"
 
 xdotool windowactivate --sync "$main" key Escape
