@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileSystemCalls.h"
+#include "FailingCalls.h"
 #include "store/NoteStore.h"
 
 #include <filesystem>
@@ -34,15 +34,6 @@ std::string fileBytes(const fs::path& path);
 std::vector<std::string> entryNames(const fs::path& directory);
 std::vector<std::string> drain(StoreListing listing);
 std::vector<std::string> sorted(std::vector<std::string> names);
-
-// Replaces the file system calls for the life of the object.
-class FailingCalls {
-public:
-    explicit FailingCalls(const platform::FileSystemCalls& calls) { platform::fileSystemCalls() = calls; }
-    ~FailingCalls() { platform::fileSystemCalls() = platform::realFileSystemCalls(); }
-    FailingCalls(const FailingCalls&) = delete;
-    FailingCalls& operator=(const FailingCalls&) = delete;
-};
 
 // UTF-8 test text to the GBK the store takes.
 std::string gbk(std::string_view utf8);

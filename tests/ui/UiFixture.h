@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FailingCalls.h"
 #include "ModalAnswers.h"
-#include "platform/FileSystemCalls.h"
 #include "ui/MainWindow.h"
 
 #include <QString>
@@ -55,15 +55,6 @@ protected:
 
     ModalAnswers answers;
     std::unique_ptr<MainWindow> m_mainWindow;
-};
-
-// Replaces the file system calls for the life of the object.
-class FailingCalls {
-public:
-    explicit FailingCalls(const platform::FileSystemCalls& calls) { platform::fileSystemCalls() = calls; }
-    ~FailingCalls() { platform::fileSystemCalls() = platform::realFileSystemCalls(); }
-    FailingCalls(const FailingCalls&) = delete;
-    FailingCalls& operator=(const FailingCalls&) = delete;
 };
 
 // Failures print Qt's texts as text.
