@@ -74,7 +74,8 @@ private:
             return false;
         constexpr int PictureGap = 4;
         constexpr int TextMargins = 6;
-        int width = iconSize().width() + PictureGap + fontMetrics().horizontalAdvance(index.data().toString()) + TextMargins;
+        int width
+            = iconSize().width() + PictureGap + fontMetrics().horizontalAdvance(index.data().toString()) + TextMargins;
         return place.x() >= cell.left() + width;
     }
 

@@ -9,12 +9,12 @@
 AddNoteWindow::AddNoteWindow(platform::TreeView& categoryTree)
     : m_categoryTree(categoryTree)
     , m_window("AddNoteWindow", "添加笔记", 658, 419)
-    , m_categoryPromptLabel(m_window, "CategoryPromptLabel", {8, 7, 168, 16}, "请选择在哪个分类中添加笔记：")
-    , m_categoryCombo(m_window, "CategoryCombo", {176, 6, 120, 20}, 160)
-    , m_noteNameLabel(m_window, "NoteNameLabel", {115, 32, 64, 16}, "笔记名称：")
-    , m_noteNameEdit(m_window, "NoteNameEdit", {176, 31, 120, 20}, platform::EditKind::SingleLine)
-    , m_saveNoteButton(m_window, "SaveNoteButton", {319, 29, 64, 24}, "保存")
-    , m_noteContentEdit(m_window, "NoteContentEdit", {8, 56, 632, 328}, platform::EditKind::MultiLine)
+    , m_categoryPromptLabel(m_window, "CategoryPromptLabel", { 8, 7, 168, 16 }, "请选择在哪个分类中添加笔记：")
+    , m_categoryCombo(m_window, "CategoryCombo", { 176, 6, 120, 20 }, 160)
+    , m_noteNameLabel(m_window, "NoteNameLabel", { 115, 32, 64, 16 }, "笔记名称：")
+    , m_noteNameEdit(m_window, "NoteNameEdit", { 176, 31, 120, 20 }, platform::EditKind::SingleLine)
+    , m_saveNoteButton(m_window, "SaveNoteButton", { 319, 29, 64, 24 }, "保存")
+    , m_noteContentEdit(m_window, "NoteContentEdit", { 8, 56, 632, 328 }, platform::EditKind::MultiLine)
 {
     m_window.setIcon(programIcon());
     m_window.onCreated([this] { onAddNoteWindowCreated(); });

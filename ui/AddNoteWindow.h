@@ -2,6 +2,9 @@
 
 #include "platform/Toolkit.h"
 
+#include <optional>
+#include <string>
+
 // The window in which a note is added: a category chosen from the store's,
 // a name and a text, written as they were typed. Every opening starts afresh.
 class AddNoteWindow {

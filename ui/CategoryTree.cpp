@@ -32,7 +32,7 @@ std::optional<SelectedNote> selectedNote(const platform::TreeView& tree)
     TreeItem parent = tree.parentOf(item);
     if (item == NoTreeItem || parent == NoTreeItem)
         return std::nullopt;
-    return SelectedNote{tree.textOf(parent), tree.textOf(item)};
+    return SelectedNote { tree.textOf(parent), tree.textOf(item) };
 }
 
 void onTreeSelectionChanged(platform::TreeView& tree)

@@ -2,6 +2,7 @@
 
 #include "platform/Toolkit.h"
 
+#include <optional>
 #include <string>
 
 inline constexpr int NotePicture = 0;

@@ -10,9 +10,9 @@
 MainWindow::MainWindow()
     : m_window("MainWindow", "Quillery1.0  By Tamberlo", 1126, 660)
     , m_mainToolbar(m_window, "MainToolbar", 28, toolbarPictures())
-    , m_contentFrame(m_window, "ContentFrame", {0, 30, 1120, 603})
-    , m_categoryTree(m_contentFrame, "CategoryTree", {3, 8, 192, 590}, treePictures())
-    , m_editorHost(m_contentFrame, "EditorHost", {196, 8, 920, 590})
+    , m_contentFrame(m_window, "ContentFrame", { 0, 30, 1120, 603 })
+    , m_categoryTree(m_contentFrame, "CategoryTree", { 3, 8, 192, 590 }, treePictures())
+    , m_editorHost(m_contentFrame, "EditorHost", { 196, 8, 920, 590 })
     , m_operationsMenu(m_window, "操作菜单")
 {
     m_window.setIcon(programIcon());
@@ -63,7 +63,7 @@ void MainWindow::createEditor()
 {
     HWND host = m_editorHost.handle();
     TheEditor->create(host);
-    RECT area{};
+    RECT area {};
     GetClientRect(host, &area);
     TheEditor->move(0, 0, area.right - area.left, area.bottom - area.top);
 }

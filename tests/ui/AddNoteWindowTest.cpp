@@ -57,12 +57,12 @@ TEST_F(AddNoteWindowTest, WritesTheNoteAsTypedAndRebuildsTheTree)
         EXPECT_EQ(window->size(), QSize(652, 392));
         QRect screen = window->screen()->geometry();
         EXPECT_EQ(window->pos(), QPoint((screen.width() - 658) / 2, (screen.height() - 419) / 2));
-        type(window, {static_cast<int>(entries.indexOf("C")), "hello", {"int main()", "{", "    return 0;", "}"}});
+        type(window, { static_cast<int>(entries.indexOf("C")), "hello", { "int main()", "{", "    return 0;", "}" } });
         clickSave(window);
     }));
     clickToolbarButton("添加笔记");
 
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("添加笔记")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("添加笔记") });
     // The same names, in the same order, as the tree's categories.
     QStringList categories;
     for (int i = 0; i < tree()->topLevelItemCount(); ++i)
@@ -79,12 +79,11 @@ TEST_F(AddNoteWindowTest, KeepsWhatIsTypedInChineseAsGbk)
     fs::create_directory(storeRoot() / "数据结构");
     openMainWindow();
     answers.then(actIn([](QWidget* window) {
-        type(window, {0, "链表", {"// 单链表", "struct Node;"}});
+        type(window, { 0, "链表", { "// 单链表", "struct Node;" } });
         clickSave(window);
     }));
     clickToolbarButton("添加笔记");
-    EXPECT_EQ(fileBytes(storeRoot() / fs::path("数据结构") / fs::path("链表.txt")),
-        gbk("// 单链表\r\nstruct Node;"));
+    EXPECT_EQ(fileBytes(storeRoot() / fs::path("数据结构") / fs::path("链表.txt")), gbk("// 单链表\r\nstruct Node;"));
 }
 
 TEST_F(AddNoteWindowTest, EscWritesNothing)
@@ -93,7 +92,7 @@ TEST_F(AddNoteWindowTest, EscWritesNothing)
     openMainWindow();
     auto before = snapshot();
     answers.then(actIn([](QWidget* window) {
-        type(window, {0, "hello", {"text"}});
+        type(window, { 0, "hello", { "text" } });
         QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
     }));
     clickToolbarButton("添加笔记");
@@ -106,7 +105,7 @@ struct RefusedCase {
     QString message;
 };
 
-class RefusedNoteTest : public UiTest, public ::testing::WithParamInterface<RefusedCase> {};
+class RefusedNoteTest : public UiTest, public ::testing::WithParamInterface<RefusedCase> { };
 
 TEST_P(RefusedNoteTest, StaysOpenWithEverythingTypedAndSaysWhy)
 {
@@ -127,7 +126,7 @@ TEST_P(RefusedNoteTest, StaysOpenWithEverythingTypedAndSaysWhy)
     }));
     answers.then(press("确定"));
     clickToolbarButton("添加笔记");
-    EXPECT_EQ(answers.shown(), (QStringList{"添加笔记", "信息：|" + c.message}));
+    EXPECT_EQ(answers.shown(), (QStringList { "添加笔记", "信息：|" + c.message }));
     EXPECT_TRUE(openAfter);
     EXPECT_EQ(nameAfter, c.typing.name);
     EXPECT_EQ(contentAfter, c.typing.lines.join('\n'));
@@ -135,11 +134,11 @@ TEST_P(RefusedNoteTest, StaysOpenWithEverythingTypedAndSaysWhy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusedNoteTest,
-    ::testing::Values(RefusedCase{{-1, "hello", {"text"}}, "请选择在哪个分类中添加笔记"},
-        RefusedCase{{0, "a/b", {"text"}}, "笔记名称不能包含 / 或 \\"},
-        RefusedCase{{0, "a\\b", {"text"}}, "笔记名称不能包含 / 或 \\"},
-        RefusedCase{{0, "名한", {"text"}}, "笔记名称中含有无法用GBK保存的字符，未保存"},
-        RefusedCase{{0, "hello", {"int 한;"}}, "笔记中含有无法用GBK保存的字符，未保存"}));
+    ::testing::Values(RefusedCase { { -1, "hello", { "text" } }, "请选择在哪个分类中添加笔记" },
+        RefusedCase { { 0, "a/b", { "text" } }, "笔记名称不能包含 / 或 \\" },
+        RefusedCase { { 0, "a\\b", { "text" } }, "笔记名称不能包含 / 或 \\" },
+        RefusedCase { { 0, "名한", { "text" } }, "笔记名称中含有无法用GBK保存的字符，未保存" },
+        RefusedCase { { 0, "hello", { "int 한;" } }, "笔记中含有无法用GBK保存的字符，未保存" }));
 
 TEST_F(AddNoteWindowTest, AFailedWriteSaysWhyAndStaysOpen)
 {
@@ -153,7 +152,7 @@ TEST_F(AddNoteWindowTest, AFailedWriteSaysWhyAndStaysOpen)
     FailingCalls failing(calls);
     bool openAfter = false;
     answers.then(actIn([&](QWidget* window) {
-        type(window, {0, "hello", {"text"}});
+        type(window, { 0, "hello", { "text" } });
         clickSave(window);
         QTest::qWait(30);
         openAfter = window->isVisible();
@@ -174,7 +173,7 @@ struct WrittenCase {
     std::string bytes;
 };
 
-class WrittenNoteTest : public UiTest, public ::testing::WithParamInterface<WrittenCase> {};
+class WrittenNoteTest : public UiTest, public ::testing::WithParamInterface<WrittenCase> { };
 
 TEST_P(WrittenNoteTest, WritesWithoutAQuestion)
 {
@@ -182,17 +181,17 @@ TEST_P(WrittenNoteTest, WritesWithoutAQuestion)
     makeNote("C", "hello.txt", "old text");
     openMainWindow();
     answers.then(actIn([&](QWidget* window) {
-        type(window, {0, QString::fromUtf8(c.name), c.lines});
+        type(window, { 0, QString::fromUtf8(c.name), c.lines });
         clickSave(window);
     }));
     clickToolbarButton("添加笔记");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("添加笔记")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("添加笔记") });
     EXPECT_EQ(fileBytes(storeRoot() / "C" / c.file), c.bytes);
     EXPECT_NE(item(QStringLiteral("C/") + QString::fromUtf8(c.name)), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Notes, WrittenNoteTest,
-    ::testing::Values(WrittenCase{"hello", {"new"}, "hello.txt", "new"},
-        WrittenCase{"", {"nameless"}, ".txt", "nameless"}, WrittenCase{"empty", {}, "empty.txt", ""}));
+    ::testing::Values(WrittenCase { "hello", { "new" }, "hello.txt", "new" },
+        WrittenCase { "", { "nameless" }, ".txt", "nameless" }, WrittenCase { "empty", {}, "empty.txt", "" }));
 
 } // namespace

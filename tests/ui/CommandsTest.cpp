@@ -16,13 +16,13 @@ namespace {
 using CommandsTest = UiTest;
 
 struct NewCategoryCase {
-    const char* typed;  // nullptr: Cancel
+    const char* typed; // nullptr: Cancel
     std::vector<std::string> onDisk;
     QStringList shownAfter;
     QStringList messages;
 };
 
-class NewCategoryTest : public UiTest, public ::testing::WithParamInterface<NewCategoryCase> {};
+class NewCategoryTest : public UiTest, public ::testing::WithParamInterface<NewCategoryCase> { };
 
 TEST_P(NewCategoryTest, CreatesWhatIsTypedAndRebuildsTheTree)
 {
@@ -39,7 +39,7 @@ TEST_P(NewCategoryTest, CreatesWhatIsTypedAndRebuildsTheTree)
         answers.then(press("确定"));
     clickToolbarButton("新建分类");
 
-    QStringList expectedShown{QStringLiteral("添加新的分类|请输出新建分类名称")};
+    QStringList expectedShown { QStringLiteral("添加新的分类|请输出新建分类名称") };
     for (const QString& message : c.messages)
         expectedShown << QStringLiteral("信息：|") + message;
     EXPECT_EQ(answers.shown(), expectedShown);
@@ -59,16 +59,15 @@ TEST_P(NewCategoryTest, CreatesWhatIsTypedAndRebuildsTheTree)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NewCategoryTest,
-    ::testing::Values(NewCategoryCase{"新分类", {"A", "新分类"}, {"A", "新分类"}, {}},
-        NewCategoryCase{nullptr, {"A"}, {"A"}, {}},
-        NewCategoryCase{"", {"A"}, {"A"}, {}},
-        NewCategoryCase{"A", {"A"}, {"A"}, {}},
-        NewCategoryCase{" 空格 ", {" 空格 ", "A"}, {" 空格 ", "A"}, {}},
-        NewCategoryCase{".hidden", {".hidden", "A"}, {"A"}, {}},
-        NewCategoryCase{"a/b", {"A"}, {"A"}, {"分类名称不能包含 / 或 \\，也不能是 . 或 .."}},
-        NewCategoryCase{"a\\b", {"A"}, {"A"}, {"分类名称不能包含 / 或 \\，也不能是 . 或 .."}},
-        NewCategoryCase{"..", {"A"}, {"A"}, {"分类名称不能包含 / 或 \\，也不能是 . 或 .."}},
-        NewCategoryCase{".", {"A"}, {"A"}, {"分类名称不能包含 / 或 \\，也不能是 . 或 .."}}));
+    ::testing::Values(NewCategoryCase { "新分类", { "A", "新分类" }, { "A", "新分类" }, {} },
+        NewCategoryCase { nullptr, { "A" }, { "A" }, {} }, NewCategoryCase { "", { "A" }, { "A" }, {} },
+        NewCategoryCase { "A", { "A" }, { "A" }, {} },
+        NewCategoryCase { " 空格 ", { " 空格 ", "A" }, { " 空格 ", "A" }, {} },
+        NewCategoryCase { ".hidden", { ".hidden", "A" }, { "A" }, {} },
+        NewCategoryCase { "a/b", { "A" }, { "A" }, { "分类名称不能包含 / 或 \\，也不能是 . 或 .." } },
+        NewCategoryCase { "a\\b", { "A" }, { "A" }, { "分类名称不能包含 / 或 \\，也不能是 . 或 .." } },
+        NewCategoryCase { "..", { "A" }, { "A" }, { "分类名称不能包含 / 或 \\，也不能是 . 或 .." } },
+        NewCategoryCase { ".", { "A" }, { "A" }, { "分类名称不能包含 / 或 \\，也不能是 . 或 .." } }));
 
 struct DeleteCase {
     const char* target;
@@ -77,7 +76,7 @@ struct DeleteCase {
     bool removed;
 };
 
-class DeleteTest : public UiTest, public ::testing::WithParamInterface<DeleteCase> {};
+class DeleteTest : public UiTest, public ::testing::WithParamInterface<DeleteCase> { };
 
 TEST_P(DeleteTest, AsksFirstAndDeletesOnlyAfterYes)
 {
@@ -93,7 +92,7 @@ TEST_P(DeleteTest, AsksFirstAndDeletesOnlyAfterYes)
     auto before = snapshot();
     clickToolbarButton("删除选中笔记");
 
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("提示|") + c.question});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("提示|") + c.question });
     fs::path path = storeRoot() / fs::path(c.target);
     if (QString::fromUtf8(c.target).contains('/'))
         path += ".txt";
@@ -106,10 +105,10 @@ TEST_P(DeleteTest, AsksFirstAndDeletesOnlyAfterYes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, DeleteTest,
-    ::testing::Values(DeleteCase{"A", "是(&Y)", "您确定删除该分类吗,该操作也会将该分类内的所有笔记删除。", true},
-        DeleteCase{"A", "否(&N)", "您确定删除该分类吗,该操作也会将该分类内的所有笔记删除。", false},
-        DeleteCase{"A/y", "是(&Y)", "您确定删除此笔记吗", true},
-        DeleteCase{"A/y", "否(&N)", "您确定删除此笔记吗", false}));
+    ::testing::Values(DeleteCase { "A", "是(&Y)", "您确定删除该分类吗,该操作也会将该分类内的所有笔记删除。", true },
+        DeleteCase { "A", "否(&N)", "您确定删除该分类吗,该操作也会将该分类内的所有笔记删除。", false },
+        DeleteCase { "A/y", "是(&Y)", "您确定删除此笔记吗", true },
+        DeleteCase { "A/y", "否(&N)", "您确定删除此笔记吗", false }));
 
 TEST_F(CommandsTest, DeleteWithNothingSelectedAsksNothingAndDeletesNothing)
 {
@@ -118,7 +117,7 @@ TEST_F(CommandsTest, DeleteWithNothingSelectedAsksNothingAndDeletesNothing)
     auto before = snapshot();
     answers.then(press("确定"));
     clickToolbarButton("删除选中笔记");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("信息：|请先选中要删除的分类或笔记")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|请先选中要删除的分类或笔记") });
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(treeText(), QStringLiteral("A(x)"));
 }
@@ -155,7 +154,7 @@ TEST_F(CommandsTest, DeletingANoteAlreadyGoneRemovesItsItemWithoutAMessage)
     fs::remove(storeRoot() / "A" / "x.txt");
     answers.then(press("是(&Y)"));
     clickToolbarButton("删除选中笔记");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("提示|您确定删除此笔记吗")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("提示|您确定删除此笔记吗") });
     EXPECT_EQ(item("A/x"), nullptr);
     EXPECT_NE(item("A/y"), nullptr);
 }
@@ -170,7 +169,7 @@ TEST_F(CommandsTest, SaveWritesExactlyTheGbkOfTheEditorsTextIntoTheSelectedNote)
     setEditorText("// 你好\r\nint main() { return 0; }\r\n");
     answers.then(press("确定"));
     clickToolbarButton("保存编辑内容");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("信息：|修改成功")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|修改成功") });
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), gbk("// 你好\r\nint main() { return 0; }\r\n"));
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "y.txt"), "other");
 
@@ -199,8 +198,8 @@ TEST_F(CommandsTest, SaveWritesNothingWhereItCannotBeRight)
     answers.then(press("确定"));
     clickToolbarButton("保存编辑内容");
     EXPECT_EQ(answers.shown(),
-        (QStringList{"信息：|请先在左侧选中要保存的笔记", "信息：|请先在左侧选中要保存的笔记",
-            "信息：|笔记中含有无法用GBK保存的字符，未保存"}));
+        (QStringList { "信息：|请先在左侧选中要保存的笔记", "信息：|请先在左侧选中要保存的笔记",
+            "信息：|笔记中含有无法用GBK保存的字符，未保存" }));
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -240,7 +239,7 @@ TEST_F(CommandsTest, SaveWithoutAnEditorWritesNothing)
     click(item("A/x"));
     answers.then(press("确定"));
     clickToolbarButton("保存编辑内容");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("信息：|编辑器不可用，未保存")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|编辑器不可用，未保存") });
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), "old");
 }
 
@@ -254,7 +253,7 @@ TEST_F(CommandsTest, CopyPutsTheWholeTextOnTheClipboard)
     click(item("A"));
     answers.then(press("确定"));
     clickToolbarButton("复制笔记");
-    EXPECT_EQ(answers.shown(), QStringList{QStringLiteral("信息：|复制成功")});
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|复制成功") });
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("// 指针\r\nint* p;\r\n"));
 
     setEditorText("a 한 b");

@@ -28,8 +28,8 @@ TEST_F(MainWindowTest, OpensWithItsControlsWhereTheyBelong)
         const char* name;
         QRect place;
     };
-    for (const Expected& control : {Expected{"ContentFrame", {0, 30, 1120, 603}},
-             Expected{"CategoryTree", {3, 8, 192, 590}}, Expected{"EditorHost", {196, 8, 920, 590}}}) {
+    for (const Expected& control : { Expected { "ContentFrame", { 0, 30, 1120, 603 } },
+             Expected { "CategoryTree", { 3, 8, 192, 590 } }, Expected { "EditorHost", { 196, 8, 920, 590 } } }) {
         QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(control.name));
         ASSERT_NE(widget, nullptr) << control.name;
         EXPECT_EQ(widget->geometry(), control.place) << control.name;
@@ -39,11 +39,12 @@ TEST_F(MainWindowTest, OpensWithItsControlsWhereTheyBelong)
         EXPECT_FALSE(bar->isVisible());
 
     QStringList hints;
-    for (QToolButton* button : window->findChild<QWidget*>(QStringLiteral("MainToolbar"))->findChildren<QToolButton*>()) {
+    for (QToolButton* button :
+        window->findChild<QWidget*>(QStringLiteral("MainToolbar"))->findChildren<QToolButton*>()) {
         if (button->isVisible())
             hints << button->toolTip();
     }
-    EXPECT_EQ(hints, (QStringList{"新建分类", "添加笔记", "删除选中笔记", "保存编辑内容", "复制笔记"}));
+    EXPECT_EQ(hints, (QStringList { "新建分类", "添加笔记", "删除选中笔记", "保存编辑内容", "复制笔记" }));
 
     // The editor fills its panel.
     QWidget* host = window->findChild<QWidget*>(QStringLiteral("EditorHost"));
@@ -64,7 +65,7 @@ TEST_F(MainWindowTest, ShowsTheStoreCollapsedWithNothingSelected)
     // The file system's order, whatever it is: compare as sets of names.
     QStringList shown = treeText().split(' ');
     shown.sort();
-    EXPECT_EQ(shown, (QStringList{"A(x,y)", "B"})) << treeText().toStdString();
+    EXPECT_EQ(shown, (QStringList { "A(x,y)", "B" })) << treeText().toStdString();
     EXPECT_EQ(selectedPath(), QString());
     EXPECT_EQ(CategoryIndex, 3);
 }
@@ -96,7 +97,7 @@ TEST_F(MainWindowTest, LoadsEachNoteTheArrowKeysPass)
     }
     // The notes' order is the file system's; each holds its own text.
     std::map<QString, std::string> byNote(seen.begin(), seen.end());
-    EXPECT_EQ(byNote, (std::map<QString, std::string>{{"A/x", "第一"}, {"A/y", ""}, {"A/z", "third"}}));
+    EXPECT_EQ(byNote, (std::map<QString, std::string> { { "A/x", "第一" }, { "A/y", "" }, { "A/z", "third" } }));
 }
 
 TEST_F(MainWindowTest, AnEmptyNoteAfterAFullOneEmptiesTheEditor)
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, NamesComeFromFileNamesWithoutTheirTxt)
     for (int i = 0; i < item("C")->childCount(); ++i)
         notes << item("C")->child(i)->text(0);
     notes.sort();
-    EXPECT_EQ(notes, (QStringList{"", "a", "a"}));
+    EXPECT_EQ(notes, (QStringList { "", "a", "a" }));
     for (int i = 0; i < item("C")->childCount(); ++i) {
         QTreeWidgetItem* note = item("C")->child(i);
         click(note);
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, NamesComeFromFileNamesWithoutTheirTxt)
 
 TEST_F(MainWindowTest, ANoteThatCannotBeShownLeavesTheEditorEmptyAndSaysWhy)
 {
-    makeFile(storeRoot() / "A" / "bad.txt", "\x81\x20");  // a lead byte without its trail
+    makeFile(storeRoot() / "A" / "bad.txt", "\x81\x20"); // a lead byte without its trail
     makeNote("A", "gone.txt", "soon deleted");
     openMainWindow();
     tree()->expandAll();
@@ -147,7 +148,8 @@ TEST_F(MainWindowTest, ANoteThatCannotBeShownLeavesTheEditorEmptyAndSaysWhy)
     EXPECT_EQ(editorText(), "");
     ASSERT_EQ(answers.shown().size(), 2);
     EXPECT_EQ(answers.shown()[0], QStringLiteral("信息：|该笔记不是有效的GBK文本，无法显示"));
-    EXPECT_TRUE(answers.shown()[1].startsWith(QStringLiteral("信息：|无法读取该笔记："))) << answers.shown()[1].toStdString();
+    EXPECT_TRUE(answers.shown()[1].startsWith(QStringLiteral("信息：|无法读取该笔记：")))
+        << answers.shown()[1].toStdString();
     EXPECT_GT(answers.shown()[1].size(), QStringLiteral("信息：|无法读取该笔记：").size());
 }
 
@@ -182,8 +184,8 @@ TEST_F(MainWindowTest, ARightPressBesideTheItemsKeepsTheSelection)
     tree()->expandAll();
     click(item("A/x"));
     // Below the last item, and beside the text of another.
-    for (QPoint place : {QPoint(40, tree()->viewport()->height() - 10),
-             QPoint(tree()->visualItemRect(item("A")).left() + 120, tree()->visualItemRect(item("A")).center().y())}) {
+    for (QPoint place : { QPoint(40, tree()->viewport()->height() - 10),
+             QPoint(tree()->visualItemRect(item("A")).left() + 120, tree()->visualItemRect(item("A")).center().y()) }) {
         answers.then(keyIn(Qt::Key_Escape));
         QTest::mouseClick(tree()->viewport(), Qt::RightButton, {}, place);
         settle();

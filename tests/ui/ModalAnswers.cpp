@@ -74,7 +74,8 @@ void ModalAnswers::poll()
     if (opened == nullptr)
         opened = QApplication::activeModalWidget();
     // A window that has closed is a new one when it opens again.
-    std::erase_if(m_handled, [](const QPointer<QWidget>& handled) { return handled == nullptr || !handled->isVisible(); });
+    std::erase_if(
+        m_handled, [](const QPointer<QWidget>& handled) { return handled == nullptr || !handled->isVisible(); });
     if (opened == nullptr || !opened->isVisible())
         return;
     for (const QPointer<QWidget>& handled : m_handled) {

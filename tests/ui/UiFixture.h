@@ -11,8 +11,8 @@
 
 #include <filesystem>
 #include <map>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
