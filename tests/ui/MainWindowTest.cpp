@@ -84,6 +84,8 @@ TEST_F(MainWindowTest, LoadsEachNoteTheArrowKeysPass)
     makeNote("A", "x.txt", "第一");
     makeNote("A", "y.txt", "");
     makeNote("A", "z.txt", "third");
+    // What the category's path names as a note, which it must not read.
+    makeFile(storeRoot() / "A.txt", "not a note");
     openMainWindow();
     setEditorText("kept");
     click(item("A"));
