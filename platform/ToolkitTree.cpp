@@ -31,7 +31,6 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        CauseScope scope(m_cause, ByMouse);
         // Only a press on an item's picture or text selects it; on empty space
         // or beside the text it only gives the tree the focus.
         if (isBesideTheItems(event->position().toPoint())) {
@@ -40,20 +39,12 @@ protected:
         }
         QTreeWidget::mousePressEvent(event);
     }
-    void mouseMoveEvent(QMouseEvent* event) override
+    // Every mouse event of the viewport passes here on its way to the handlers.
+    bool viewportEvent(QEvent* event) override
     {
-        CauseScope scope(m_cause, ByMouse);
-        QTreeWidget::mouseMoveEvent(event);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        CauseScope scope(m_cause, ByMouse);
-        QTreeWidget::mouseReleaseEvent(event);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override
-    {
-        CauseScope scope(m_cause, ByMouse);
-        QTreeWidget::mouseDoubleClickEvent(event);
+        bool fromMouse = event->isPointerEvent();
+        CauseScope scope(m_cause, fromMouse ? ByMouse : m_cause);
+        return QTreeWidget::viewportEvent(event);
     }
     void keyPressEvent(QKeyEvent* event) override
     {

@@ -33,18 +33,7 @@ void StoreTest::makeFile(const fs::path& path, std::string_view bytes) const
 
 std::map<std::string, std::string> StoreTest::snapshot() const
 {
-    std::map<std::string, std::string> entries;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(m_programDir)) {
-        std::string relative = fs::relative(entry.path(), m_programDir).string();
-        entries[relative] = entry.is_regular_file() ? fileBytes(entry.path()) : "<folder>";
-    }
-    return entries;
-}
-
-std::string fileBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return fileTreeOf(m_programDir);
 }
 
 std::vector<std::string> entryNames(const fs::path& directory)

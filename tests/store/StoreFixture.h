@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FailingCalls.h"
+#include "FileTree.h"
 #include "store/NoteStore.h"
 
 #include <filesystem>
@@ -30,7 +31,6 @@ protected:
     fs::path m_programDir;
 };
 
-std::string fileBytes(const fs::path& path);
 std::vector<std::string> entryNames(const fs::path& directory);
 std::vector<std::string> drain(StoreListing listing);
 std::vector<std::string> sorted(std::vector<std::string> names);

@@ -10,7 +10,6 @@
 #include <QToolButton>
 
 #include <fstream>
-#include <sstream>
 
 std::string gbk(std::string_view utf8)
 {
@@ -62,24 +61,6 @@ void UiTest::makeFile(const fs::path& path, std::string_view bytes)
 void UiTest::makeNote(std::string_view category, std::string_view fileName, std::string_view utf8Text)
 {
     makeFile(storeRoot() / fs::path(category) / fs::path(fileName), gbk(utf8Text));
-}
-
-std::string UiTest::fileBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-std::map<std::string, std::string> UiTest::snapshot()
-{
-    std::map<std::string, std::string> entries;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(storeRoot())) {
-        std::string name = fs::relative(entry.path(), storeRoot()).string();
-        entries[name] = entry.is_directory() ? "/" : fileBytes(entry.path());
-    }
-    return entries;
 }
 
 void UiTest::openMainWindow()

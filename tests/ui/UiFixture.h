@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FailingCalls.h"
+#include "FileTree.h"
 #include "ModalAnswers.h"
 #include "ui/MainWindow.h"
 
@@ -29,9 +30,7 @@ protected:
     // A note file under the store with the GBK of a UTF-8 text.
     static void makeNote(std::string_view category, std::string_view fileName, std::string_view utf8Text);
     static void makeFile(const fs::path& path, std::string_view bytes);
-    static std::string fileBytes(const fs::path& path);
-    // Every file and folder under the store, with the files' bytes.
-    static std::map<std::string, std::string> snapshot();
+    static std::map<std::string, std::string> snapshot() { return fileTreeOf(storeRoot()); }
 
     void openMainWindow();
     QWidget* mainWindow() const;
