@@ -247,6 +247,45 @@ QUILLERY_SCINTILLA_MESSAGES(QUILLERY_DECLARE_SCINTILLA_MESSAGE)
 inline constexpr UINT SCI_START = 2000;
 inline constexpr int SC_CP_UTF8 = 65001;
 
+// The engine's constants the program uses: margin types, marker symbols and
+// numbers (a test holds them to the engine's own).
+// clang-format off
+#define QUILLERY_SCINTILLA_CONSTANTS(X) \
+    X(SC_MARGIN_SYMBOL, 0) \
+    X(SC_MARGIN_NUMBER, 1) \
+    X(SC_MASK_FOLDERS, 0xFE000000) \
+    X(STYLE_DEFAULT, 32) \
+    X(SC_MARK_MINUS, 7) \
+    X(SC_MARK_VLINE, 9) \
+    X(SC_MARK_LCORNERCURVE, 16) \
+    X(SC_MARK_TCORNERCURVE, 17) \
+    X(SC_MARK_CIRCLEPLUS, 18) \
+    X(SC_MARK_CIRCLEPLUSCONNECTED, 19) \
+    X(SC_MARK_CIRCLEMINUS, 20) \
+    X(SC_MARK_CIRCLEMINUSCONNECTED, 21) \
+    X(SC_MARKNUM_FOLDEREND, 25) \
+    X(SC_MARKNUM_FOLDEROPENMID, 26) \
+    X(SC_MARKNUM_FOLDERMIDTAIL, 27) \
+    X(SC_MARKNUM_FOLDERTAIL, 28) \
+    X(SC_MARKNUM_FOLDERSUB, 29) \
+    X(SC_MARKNUM_FOLDER, 30) \
+    X(SC_MARKNUM_FOLDEROPEN, 31)
+// clang-format on
+
+#define QUILLERY_DECLARE_SCINTILLA_CONSTANT(name, value) inline constexpr std::intptr_t name = value;
+QUILLERY_SCINTILLA_CONSTANTS(QUILLERY_DECLARE_SCINTILLA_CONSTANT)
+#undef QUILLERY_DECLARE_SCINTILLA_CONSTANT
+
+// The styles of the C/C++ lexer.
+inline constexpr std::intptr_t SCE_C_COMMENT = 1;
+inline constexpr std::intptr_t SCE_C_COMMENTLINE = 2;
+inline constexpr std::intptr_t SCE_C_COMMENTDOC = 3;
+inline constexpr std::intptr_t SCE_C_WORD = 5;
+inline constexpr std::intptr_t SCE_C_STRING = 6;
+inline constexpr std::intptr_t SCE_C_CHARACTER = 7;
+inline constexpr std::intptr_t SCE_C_PREPROCESSOR = 9;
+inline constexpr std::intptr_t SCE_C_WORD2 = 16;
+
 // Notification codes, sent as WM_NOTIFY records (SCEN_CHANGE comes as WM_COMMAND).
 inline constexpr UINT SCN_STYLENEEDED = 2000;
 inline constexpr UINT SCN_CHARADDED = 2001;

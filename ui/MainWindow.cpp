@@ -1,8 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "app/Globals.h"
-#include "editor/CodeEditor.h"
-#include "platform/Win32.h"
+#include "editing/EditorConfiguration.h"
 #include "ui/CategoryTree.h"
 #include "ui/Commands.h"
 #include "ui/Pictures.h"
@@ -54,18 +52,7 @@ void MainWindow::connectTree()
 void MainWindow::onMainWindowCreated()
 {
     refreshCategoryTree(m_categoryTree);
-    createEditor();
-}
-
-// The editor fills the panel; a failure to create it leaves the panel empty
-// and the program running.
-void MainWindow::createEditor()
-{
-    HWND host = m_editorHost.handle();
-    TheEditor->create(host);
-    RECT area {};
-    GetClientRect(host, &area);
-    TheEditor->move(0, 0, area.right - area.left, area.bottom - area.top);
+    configureEditor(m_editorHost.handle());
 }
 
 void MainWindow::onTreeRightButtonDown(int, int, int)

@@ -19,7 +19,6 @@ private:
     void fillToolbar();
     void fillOperationsMenu();
     void connectTree();
-    void createEditor();
 
     platform::Window m_window;
     platform::Toolbar m_mainToolbar;
