@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "editor/CodeEditor.h"
 #include "platform/Win32.h"
+#include "skin/SkinAttachment.h"
 #include "ui/CategoryTree.h"
 #include "ui/Commands.h"
 #include "ui/Pictures.h"
@@ -55,6 +56,7 @@ void MainWindow::onMainWindowCreated()
 {
     refreshCategoryTree(m_categoryTree);
     createEditor();
+    attachSkin();
 }
 
 // The editor fills the panel; a failure to create it leaves the panel empty
