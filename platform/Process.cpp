@@ -1,6 +1,7 @@
 #include "platform/Process.h"
 
 #include "platform/TextConverter.h"
+#include "platform/Win32.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -94,6 +96,37 @@ const ProgramDirectory& programDirectory()
     return directory;
 }
 
+struct NormalEnd {
+    std::vector<void (*)()> routines;
+    std::vector<HMODULE> libraries;
+};
+
+// Never destroyed: the end of the process is when it is used.
+NormalEnd& normalEnd()
+{
+    static NormalEnd* const end = new NormalEnd;
+    return *end;
+}
+
+// The newest routine first, as the process's own end runs them; the libraries
+// last, since a routine may still use what they hold.
+void runNormalEnd()
+{
+    NormalEnd& end = normalEnd();
+    for (auto routine = end.routines.rbegin(); routine != end.routines.rend(); ++routine)
+        (*routine)();
+    for (HMODULE library : end.libraries)
+        FreeLibrary(library);
+}
+
+NormalEnd& registeredNormalEnd()
+{
+    static const bool registered = std::atexit(runNormalEnd) == 0;
+    if (!registered)
+        showFatalError(QString::fromUtf8("内存不足，程序无法继续运行。"));
+    return normalEnd();
+}
+
 }  // namespace
 
 int runPlatform(int argc, char** argv, int (*program)())
@@ -114,8 +147,12 @@ const std::string& programDirectoryPath()
 
 void registerAtNormalEnd(void (*routine)())
 {
-    if (std::atexit(routine) != 0)
-        showFatalError(QString::fromUtf8("内存不足，程序无法继续运行。"));
+    registeredNormalEnd().routines.push_back(routine);
+}
+
+void releaseAtNormalEnd(HMODULE library)
+{
+    registeredNormalEnd().libraries.push_back(library);
 }
 
 void runMessageLoop()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Win32Types.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,10 @@ const std::string& programDirectoryPath();
 // Runs the routine once at the normal end of the process, after the program
 // and every window are gone.
 void registerAtNormalEnd(void (*routine)());
+
+// Keeps a library loaded on the program's behalf until the normal end, which
+// releases it after every routine registered there has run.
+void releaseAtNormalEnd(HMODULE library);
 
 // Runs the event loop until the last window of the program has closed.
 void runMessageLoop();

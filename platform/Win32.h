@@ -111,6 +111,10 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 HMODULE LoadLibraryA(const char* fileName);
 // The null name is the program itself.
 HMODULE GetModuleHandleA(const char* moduleName);
+// The exported entry of that name; null when the module has none.
+FARPROC GetProcAddress(HMODULE module, const char* procedureName);
+// Gives back one load of the module; its last unloads it.
+BOOL FreeLibrary(HMODULE module);
 
 // Only WH_KEYBOARD, for the GUI thread: every key press and release of the
 // program goes to the newest hook (older ones would be reached through a next

@@ -1,16 +1,15 @@
 #include "platform/Win32.h"
 
 #include "platform/EngineModule.h"
+#include "platform/LibraryName.h"
 #include "platform/Process.h"
 #include "platform/TextConverter.h"
-#include "platform/Wildcard.h"
 
 #include <dlfcn.h>
 
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 
 namespace platform {
 
@@ -25,20 +24,6 @@ const ModuleServices services = {
     SendMessageA,
     DefWindowProcA,
 };
-
-// "SciLexer.dll" is "libSciLexer.so"; a name of another kind is used as it is.
-std::string sharedLibraryName(std::string_view fileName)
-{
-    constexpr std::string_view extension = ".dll";
-    if (fileName.size() <= extension.size()
-        || !equalsIgnoringAsciiCase(fileName.substr(fileName.size() - extension.size()), extension))
-        return std::string(fileName);
-    std::string_view stem = fileName.substr(0, fileName.size() - extension.size());
-    size_t slash = stem.find_last_of('/');
-    std::string_view folder = slash == std::string_view::npos ? std::string_view() : stem.substr(0, slash + 1);
-    std::string_view base = slash == std::string_view::npos ? stem : stem.substr(slash + 1);
-    return std::string(folder) + "lib" + std::string(base) + ".so";
-}
 
 void* openLibrary(const std::string& utf8Name)
 {
@@ -91,4 +76,16 @@ HMODULE GetModuleHandleA(const char* moduleName)
     if (!utf8Name)
         return nullptr;
     return reinterpret_cast<HMODULE>(::dlopen(platform::sharedLibraryName(*utf8Name).c_str(), RTLD_NOW | RTLD_NOLOAD));
+}
+
+FARPROC GetProcAddress(HMODULE module, const char* procedureName)
+{
+    if (module == nullptr || procedureName == nullptr)
+        return nullptr;
+    return reinterpret_cast<FARPROC>(::dlsym(module, procedureName));
+}
+
+BOOL FreeLibrary(HMODULE module)
+{
+    return module != nullptr && ::dlclose(module) == 0 ? TRUE : FALSE;
 }

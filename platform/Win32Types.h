@@ -29,3 +29,5 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using WNDPROC = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
+// An entry point of a module, to be cast to its own type before it is called.
+using FARPROC = void (*)();

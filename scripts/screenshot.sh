@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the real window in Xvfb, with the sample store and
-# its first note shown: docs/main-window.png. Run after a build.
+# Takes the README's pictures of the real, skinned program in Xvfb, with the
+# sample store: docs/main-window.png (its first note shown),
+# docs/message-box.png (the add-note window's answer to a save without a
+# category) and docs/add-note-window.png (a note being added). Run after a
+# build; the pictures go to the folder given, docs/ when none is.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+command -v import >/dev/null || { echo "screenshot.sh needs ImageMagick: apt-get install imagemagick" >&2; exit 1; }
 source "$top/scripts/x-session.sh"
-out=${1:-$top/docs/main-window.png}
+out=${1:-$top/docs}
+mkdir -p "$out"
 
 work=$(mktemp -d)
 x_cleanup_dirs+=("$work")
@@ -19,6 +24,39 @@ x_client_origin "$main"
 x_click_at 30 48
 xdotool key Right Down
 sleep 0.5
-mkdir -p "$(dirname "$out")"
-import -window root "$out"
-echo "wrote $out"
+x_window_shot "$main" "$out/main-window.png"
+
+# The toolbar's second button opens the add-note window.
+x_click_at 38 15
+adding=$(x_window_named '添加笔记')
+sleep 0.5
+x_client_origin "$adding"
+x_click_at 351 41
+box=$(x_window_named '信息：')
+sleep 0.5
+x_window_shot "$adding" "$out/message-box.png"
+xdotool windowactivate --sync "$box" key Return
+sleep 0.3
+
+x_click_at 236 16
+xdotool key Down Return
+x_click_at 236 41
+xdotool type --delay 20 'swap'
+x_click_at 300 200
+xdotool type --delay 5 '/* Swaps two ints through their addresses. */'
+xdotool key Return
+xdotool type --delay 5 'void swap(int *a, int *b)'
+xdotool key Return
+xdotool type --delay 5 '{'
+xdotool key Return
+xdotool type --delay 5 '    int t = *a; *a = *b; *b = t;'
+xdotool key Return
+xdotool type --delay 5 '}'
+x_click_at 236 41
+sleep 0.5
+x_window_shot "$adding" "$out/add-note-window.png"
+xdotool key Escape
+sleep 0.3
+xdotool windowactivate --sync "$main" key Escape
+wait "$program_pid"
+echo "wrote $out/main-window.png, $out/message-box.png and $out/add-note-window.png"

@@ -54,3 +54,18 @@ x_click_at() {
     xdotool mousemove $((client_left + $1)) $((client_top + $2)) click 1
     sleep 0.3
 }
+
+# Saves a picture of the window with the frame the window manager drew
+# around it, and of whatever lies on top of it.
+x_window_shot() {
+    local extents left right top bottom
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
+    local x y width height
+    x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $4 }')
+    y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
+    width=$(xwininfo -id "$1" | awk '/Width:/ { print $2 }')
+    height=$(xwininfo -id "$1" | awk '/Height:/ { print $2 }')
+    import -window root -crop "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" \
+        +repage "$2"
+}

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "editing/EditorConfiguration.h"
+#include "skin/SkinAttachment.h"
 #include "ui/CategoryTree.h"
 #include "ui/Commands.h"
 #include "ui/Pictures.h"
@@ -53,6 +54,7 @@ void MainWindow::onMainWindowCreated()
 {
     refreshCategoryTree(m_categoryTree);
     configureEditor(m_editorHost.handle());
+    attachSkin();
 }
 
 void MainWindow::onTreeRightButtonDown(int, int, int)

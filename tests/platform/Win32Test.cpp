@@ -1,6 +1,8 @@
 // Our Win32 layer over Qt: windows and their procedure chains, classes,
 // paint, modules and the keyboard hook.
 
+#include "platform/EngineModule.h"
+#include "platform/LibraryName.h"
 #include "platform/Win32.h"
 #include "platform/Win32Qt.h"
 
@@ -165,6 +167,25 @@ TEST(Win32Modules, ADllNameLoadsTheSharedLibraryBesideTheProgramOnce)
     HWND engine = CreateWindowExA(
         0, "Scintilla", "", WS_CHILD, 0, 0, 10, 10, platform::windowOf(&host), nullptr, nullptr, nullptr);
     EXPECT_NE(engine, nullptr);
+}
+
+TEST(Win32Modules, AnEntryIsFoundByItsNameInTheModuleThatExportsIt)
+{
+    HMODULE engine = LoadLibraryA("SciLexer.dll");
+    ASSERT_NE(engine, nullptr);
+    EXPECT_NE(GetProcAddress(engine, platform::ModuleAttachName), nullptr);
+    EXPECT_EQ(GetProcAddress(engine, "NoSuchEntry"), nullptr);
+    // No module is not the whole process.
+    EXPECT_EQ(GetProcAddress(nullptr, platform::ModuleAttachName), nullptr);
+    EXPECT_EQ(FreeLibrary(nullptr), FALSE);
+}
+
+TEST(Win32Modules, ADllNameIsTheSharedLibrarysFileName)
+{
+    EXPECT_EQ(platform::sharedLibraryName("SkinH_EL.dll"), "libSkinH_EL.so");
+    EXPECT_EQ(platform::sharedLibraryName("engine/SciLexer.DLL"), "engine/libSciLexer.so");
+    EXPECT_EQ(platform::sharedLibraryName("libm.so.6"), "libm.so.6");
+    EXPECT_EQ(platform::sharedLibraryName(".dll"), ".dll");
 }
 
 std::vector<std::pair<WPARAM, LPARAM>> keys;
