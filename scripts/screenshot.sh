@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real, skinned program in Xvfb, with the
-# sample store: docs/main-window.png (its first note shown),
+# sample store: docs/main-window.png (right after start),
+# docs/main-window-note.png (its first note shown),
 # docs/message-box.png (the add-note window's answer to a save without a
 # category) and docs/add-note-window.png (a note being added). Run after a
 # build; the pictures go to the folder given, docs/ when none is.
@@ -21,10 +22,11 @@ x_start_program "$work/Quillery"
 main=$(x_window_named 'Quillery1.0  By Tamberlo')
 sleep 0.5
 x_client_origin "$main"
+x_window_shot "$main" "$out/main-window.png"
 x_click_at 30 48
 xdotool key Right Down
 sleep 0.5
-x_window_shot "$main" "$out/main-window.png"
+x_window_shot "$main" "$out/main-window-note.png"
 
 # The toolbar's second button opens the add-note window.
 x_click_at 38 15
@@ -59,4 +61,4 @@ xdotool key Escape
 sleep 0.3
 xdotool windowactivate --sync "$main" key Escape
 wait "$program_pid"
-echo "wrote $out/main-window.png, $out/message-box.png and $out/add-note-window.png"
+echo "wrote $out/main-window.png, $out/main-window-note.png, $out/message-box.png and $out/add-note-window.png"
