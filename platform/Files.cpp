@@ -163,7 +163,7 @@ public:
         static std::mt19937_64 generator{std::random_device{}()};
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::string path = joinPath(directory, ".quillery-" + std::to_string(generator() % 1000000000000u) + ".tmp");
-            m_fd.reset(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            m_fd.reset(fileSystemCalls().open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (m_fd) {
                 m_path = std::move(path);
                 return;
@@ -187,7 +187,7 @@ public:
     const std::string& path() const { return m_path; }
     FileStatus close()
     {
-        return statusOf(::close(m_fd.release()));
+        return statusOf(fileSystemCalls().close(m_fd.release()));
     }
     void keep() { m_path.clear(); }
 
@@ -337,7 +337,8 @@ FileContent readWholeFile(std::string_view gbkPath)
     if (!resolved.status.ok())
         return {{}, resolved.status};
     // Not blocking on open: a note that is a pipe must not hang the program.
-    UniqueFd fd(::open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    const FileSystemCalls& calls = fileSystemCalls();
+    UniqueFd fd(calls.open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0));
     if (!fd)
         return {{}, FileStatus::fromErrno()};
     struct stat status;
@@ -354,7 +355,7 @@ FileContent readWholeFile(std::string_view gbkPath)
     for (;;) {
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2);
-        ssize_t count = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        ssize_t count = calls.read(fd.get(), bytes.data() + used, bytes.size() - used);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
