@@ -135,4 +135,21 @@ TEST_F(StoreTest, AFolderThatMayNotBeWrittenKeepsItsNotesAndGetsNoTemporaryFile)
     EXPECT_EQ(snapshot(), before);
 }
 
+// Root saving somebody's note must not take it from them.
+TEST_F(StoreTest, ANoteSavedByRootStaysItsOwnersWhoCanSaveItAgain)
+{
+    makeFile(root() / "Cat" / "theirs.txt", "old");
+    fs::permissions(m_programDir, static_cast<fs::perms>(0755));
+    fs::permissions(root() / "Cat", static_cast<fs::perms>(0777));
+    ASSERT_EQ(::chown((root() / "Cat" / "theirs.txt").c_str(), NobodyId, NobodyId), 0);
+
+    ASSERT_TRUE(store().writeNote("Cat", "theirs", "saved by root").ok());
+    struct stat status;
+    ASSERT_EQ(::stat((root() / "Cat" / "theirs.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, NobodyId);
+    EXPECT_EQ(status.st_gid, NobodyId);
+    EXPECT_EQ(writeAsNobody(store(), "theirs"), 0);
+    EXPECT_EQ(fileBytes(root() / "Cat" / "theirs.txt"), "new");
+}
+
 }  // namespace
