@@ -13,10 +13,10 @@ void PrintTo(const WindowFault& fault, std::ostream* out)
     *out << fault.what;
 }
 
-std::string nameOf(const ::testing::TestParamInfo<WindowFault>& info)
+std::string nameFromWhat(const char* what)
 {
     std::string name;
-    for (const char* c = info.param.what; *c != '\0'; ++c) {
+    for (const char* c = what; *c != '\0'; ++c) {
         if (std::isalnum(static_cast<unsigned char>(*c)))
             name += *c;
     }

@@ -21,7 +21,13 @@ struct WindowFault {
 };
 
 void PrintTo(const WindowFault& fault, std::ostream* out);
-std::string nameOf(const ::testing::TestParamInfo<WindowFault>& info);
+
+// A test's name from what its case says it is: its letters and digits.
+std::string nameFromWhat(const char* what);
+template <typename Case> std::string nameOf(const ::testing::TestParamInfo<Case>& info)
+{
+    return nameFromWhat(info.param.what);
+}
 
 // What a person types in the add-note window: the category by its place in
 // the list, the note's name and one line of text.

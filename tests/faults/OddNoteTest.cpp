@@ -20,7 +20,7 @@ TEST_F(OddNoteTest, AHundredMegabyteNoteIsShownAndSavedBackByteForByte)
 {
     const std::string note = largeGbkNote(100 << 20);
     const std::string lastLine = note.substr(note.rfind("\r\n", note.size() - 3) + 2);
-    makeFile(FaultTest::noteFile(), note);
+    makeFile(noteFile(), note);
     openMainWindow();
 
     selectNote("A/x");
@@ -31,8 +31,8 @@ TEST_F(OddNoteTest, AHundredMegabyteNoteIsShownAndSavedBackByteForByte)
     answers.then(press("确定"));
     clickToolbarButton("保存编辑内容");
     EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|修改成功") });
-    EXPECT_EQ(fs::file_size(FaultTest::noteFile()), note.size());
-    EXPECT_EQ(firstDifference(fileBytes(FaultTest::noteFile()), note), NoDifference);
+    EXPECT_EQ(fs::file_size(noteFile()), note.size());
+    EXPECT_EQ(firstDifference(fileBytes(noteFile()), note), NoDifference);
 }
 
 struct OddNote {
@@ -54,18 +54,18 @@ class OddNoteContentTest : public FaultTest, public ::testing::WithParamInterfac
 TEST_P(OddNoteContentTest, IsShownAndSavedAsDecided)
 {
     const OddNote& c = GetParam();
-    makeFile(FaultTest::noteFile(), c.bytes);
+    makeFile(noteFile(), c.bytes);
     openMainWindow();
     for (int i = 0; i < c.messages.size(); ++i)
         answers.then(press("确定"));
     setEditorText("before");
     selectNote("A/x");
     EXPECT_EQ(editorText(), c.shown);
-    EXPECT_EQ(fileBytes(FaultTest::noteFile()), c.bytes);
+    EXPECT_EQ(fileBytes(noteFile()), c.bytes);
     if (c.saved) {
         answers.then(press("确定"));
         clickToolbarButton("保存编辑内容");
-        EXPECT_EQ(fileBytes(FaultTest::noteFile()), *c.saved);
+        EXPECT_EQ(fileBytes(noteFile()), *c.saved);
     }
     QStringList shown = c.messages;
     if (c.saved)
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Notes, OddNoteContentTest,
             std::nullopt },
         OddNote { "byte that GBK never uses", "int \xff x;", "", { "信息：|该笔记不是有效的GBK文本，无法显示" },
             std::nullopt }),
-    [](const ::testing::TestParamInfo<OddNote>& info) { return "case" + std::to_string(info.index); });
+    nameOf<OddNote>);
 
 std::string repeated(std::string_view utf8, int times)
 {
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Names, LongNameTest,
         LongName { "83 characters and 2 letters, 255 bytes on disk", repeated("字", 83) + "ab", true },
         LongName { "84 characters, 168 bytes of GBK", repeated("字", 84), false },
         LongName { "127 characters and a letter, 255 bytes of GBK", repeated("字", 127) + "a", false }),
-    [](const ::testing::TestParamInfo<LongName>& info) { return "case" + std::to_string(info.index); });
+    nameOf<LongName>);
 
 TEST_F(OddNoteTest, ACategoryAndANoteWithTheLongestNamesAreListedAndShown)
 {

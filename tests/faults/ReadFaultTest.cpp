@@ -45,6 +45,6 @@ TEST_P(ReadFaultTest, SelectingTheNoteEmptiesTheEditorAndSaysWhy)
     EXPECT_EQ(storeNow(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, ReadFaultTest, ::testing::ValuesIn(readFaults()), nameOf);
+INSTANTIATE_TEST_SUITE_P(Faults, ReadFaultTest, ::testing::ValuesIn(readFaults()), nameOf<WindowFault>);
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_P(SaveFaultTest, TheAddNoteWindowSaysWhyAndKeepsEverythingTyped)
     EXPECT_EQ(storeNow(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest, ::testing::ValuesIn(saveFaults()), nameOf);
+INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest, ::testing::ValuesIn(saveFaults()), nameOf<WindowFault>);
 
 // The disk takes each write in pieces: the whole note lands all the same.
 using PiecesTest = FaultTest;
