@@ -37,6 +37,15 @@ constexpr Reason Reasons[] = {
     {ELOOP, "符号链接的层次太多"},
     {EFBIG, "文件太大"},
     {ENODEV, "这不是普通文件"},
+    {EXDEV, "不能在不同的磁盘之间移动文件"},
+    {EAGAIN, "资源暂时不可用，请稍后再试"},
+    {EINTR, "操作被中断"},
+    {ETIMEDOUT, "操作超时"},
+    {ESTALE, "网络上的文件已经失效"},
+    {ENXIO, "找不到该设备"},
+    {EOVERFLOW, "文件太大"},
+    {EOPNOTSUPP, "文件系统不支持该操作"},
+    {EBADF, "文件没有正确打开"},
 };
 
 std::string gbk(std::string_view utf8)

@@ -163,7 +163,7 @@ public:
         static std::mt19937_64 generator{std::random_device{}()};
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::string path = joinPath(directory, ".quillery-" + std::to_string(generator() % 1000000000000u) + ".tmp");
-            m_fd.reset(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            m_fd.reset(fileSystemCalls().open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (m_fd) {
                 m_path = std::move(path);
                 return;
@@ -187,7 +187,7 @@ public:
     const std::string& path() const { return m_path; }
     FileStatus close()
     {
-        return statusOf(::close(m_fd.release()));
+        return statusOf(fileSystemCalls().close(m_fd.release()));
     }
     void keep() { m_path.clear(); }
 
@@ -213,10 +213,17 @@ FileStatus writeAll(int fd, std::string_view bytes)
     return {};
 }
 
-// Where a write of `path` has to go, and the permissions of the file it replaces.
+// What the file that a write replaces had, for the new one to keep.
+struct Ownership {
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+};
+
+// Where a write of `path` has to go, and what the file it replaces had.
 struct WriteTarget {
     std::string path;
-    std::optional<mode_t> mode;
+    std::optional<Ownership> old;
     FileStatus status;
 };
 
@@ -239,7 +246,21 @@ WriteTarget writeTargetOf(std::string path)
     // A read-only note stays as it is, even for a user who could override it.
     if ((status.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)
         return {{}, std::nullopt, FileStatus(EACCES)};
-    return {std::move(path), status.st_mode & 07777, {}};
+    return {std::move(path), Ownership{status.st_uid, status.st_gid, status.st_mode & 07777}, {}};
+}
+
+bool giveTo(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group) == 0;
+}
+
+// The owner as far as this user may give it (only root gives a file to
+// another user), then the mode, as a change of owner clears set-id bits.
+FileStatus keepOwnership(int fd, const Ownership& old)
+{
+    if (!giveTo(fd, old.owner, old.group))
+        giveTo(fd, static_cast<uid_t>(-1), old.group);
+    return statusOf(::fchmod(fd, old.mode));
 }
 
 void flushDirectory(const std::string& directory)
@@ -337,7 +358,8 @@ FileContent readWholeFile(std::string_view gbkPath)
     if (!resolved.status.ok())
         return {{}, resolved.status};
     // Not blocking on open: a note that is a pipe must not hang the program.
-    UniqueFd fd(::open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    const FileSystemCalls& calls = fileSystemCalls();
+    UniqueFd fd(calls.open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0));
     if (!fd)
         return {{}, FileStatus::fromErrno()};
     struct stat status;
@@ -354,7 +376,7 @@ FileContent readWholeFile(std::string_view gbkPath)
     for (;;) {
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2);
-        ssize_t count = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        ssize_t count = calls.read(fd.get(), bytes.data() + used, bytes.size() - used);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -380,8 +402,10 @@ FileStatus writeWholeFile(std::string_view gbkPath, std::string_view bytes)
     TemporaryFile temporary(directory);
     if (!temporary.status().ok())
         return temporary.status();
-    if (target.mode && ::fchmod(temporary.fd(), *target.mode) != 0)
-        return FileStatus::fromErrno();
+    if (target.old) {
+        if (FileStatus kept = keepOwnership(temporary.fd(), *target.old); !kept.ok())
+            return kept;
+    }
     if (FileStatus written = writeAll(temporary.fd(), bytes); !written.ok())
         return written;
     if (fileSystemCalls().fsync(temporary.fd()) != 0)

@@ -47,7 +47,7 @@ FileContent readWholeFile(std::string_view gbkPath);
 
 // Replaces a file's content so that a failure at any step leaves the old
 // content: a temporary file beside it is written, flushed to disk and renamed
-// over it, with the old file's permissions. Creates no folder; a read-only
+// over it, with the old file's owner and permissions. Creates no folder; a read-only
 // file is refused.
 FileStatus writeWholeFile(std::string_view gbkPath, std::string_view bytes);
 

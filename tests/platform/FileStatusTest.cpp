@@ -19,4 +19,21 @@ TEST(FileStatus, GivesAReasonInGbkForEveryFailure)
     EXPECT_NE(unknown->find("4095"), std::string::npos) << *unknown;
 }
 
+// What the kernel gives for a failed open, read, write, flush, close or rename
+// is told in Chinese, never by its number alone or in English.
+TEST(FileStatus, HasAChineseReasonForEveryCommonFileError)
+{
+    const int errors[] = {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EIO, EEXIST, ENOTDIR, EISDIR, ENAMETOOLONG,
+                          EBUSY, EINVAL, EMFILE, ENFILE, ENOMEM, ELOOP, EFBIG, EXDEV, EAGAIN, EINTR, ETIMEDOUT, ESTALE,
+                          ENXIO, EOVERFLOW, EOPNOTSUPP, EBADF, ENOTEMPTY, ETXTBSY, EILSEQ, ENODEV};
+    for (int error : errors) {
+        SCOPED_TRACE(error);
+        std::optional<std::string> reason = platform::utf8FromGbk(platform::FileStatus(error).reason());
+        ASSERT_TRUE(reason.has_value());
+        EXPECT_EQ(reason->find_first_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+                  std::string::npos)
+            << *reason;
+    }
+}
+
 }  // namespace

@@ -1,6 +1,10 @@
+#include "InjectedFaults.h"
+#include "LargeNote.h"
 #include "StoreFixture.h"
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +12,8 @@
 namespace {
 
 using Names = std::vector<std::string>;
+
+constexpr uid_t NobodyId = 65534;
 
 mode_t modeOf(const fs::path& path)
 {
@@ -74,64 +80,76 @@ TEST_F(StoreTest, AWriteThatCannotBeMadeChangesNothing)
     EXPECT_EQ(snapshot(), before);
 }
 
-ssize_t writeFailsNoSpace(int, const void*, size_t)
-{
-    errno = ENOSPC;
-    return -1;
-}
-
-// Half of the bytes go out, then the disk fails.
-ssize_t writeShortThenFails(int fd, const void* data, size_t size)
-{
-    static bool wroteOnce = false;
-    if (!wroteOnce || size < 2) {
-        wroteOnce = true;
-        return ::write(fd, data, size / 2);
-    }
-    wroteOnce = false;
-    errno = EIO;
-    return -1;
-}
-
-int fsyncFails(int)
-{
-    errno = EIO;
-    return -1;
-}
-
-int renameFails(const char*, const char*)
-{
-    errno = EXDEV;
-    return -1;
-}
-
 TEST_F(StoreTest, AFailedWriteKeepsTheOldNoteAndLeavesNoTemporaryFile)
 {
-    auto realCallsBut = [](auto change) {
-        platform::FileSystemCalls calls = platform::realFileSystemCalls();
-        change(calls);
-        return calls;
-    };
-    struct Failure {
-        const char* what;
-        platform::FileSystemCalls calls;
-        int error;
-    };
-    const Failure failures[] = {
-        {"no space", realCallsBut([](auto& calls) { calls.write = writeFailsNoSpace; }), ENOSPC},
-        {"short write, then an error", realCallsBut([](auto& calls) { calls.write = writeShortThenFails; }), EIO},
-        {"flush", realCallsBut([](auto& calls) { calls.fsync = fsyncFails; }), EIO},
-        {"rename", realCallsBut([](auto& calls) { calls.rename = renameFails; }), EXDEV},
-    };
     makeFile(root() / "Cat" / "note.txt", "the old content");
     const std::map<std::string, std::string> before = snapshot();
 
-    for (const Failure& failure : failures) {
-        SCOPED_TRACE(failure.what);
-        FailingCalls failing(failure.calls);
-        EXPECT_EQ(store().writeNote("Cat", "note", "a new content that is longer").error(), failure.error);
+    for (const faults::InjectedFault& fault : faults::writeFaults()) {
+        SCOPED_TRACE(fault.what);
+        FailingCalls failing(fault.calls);
+        EXPECT_EQ(store().writeNote("Cat", "note", "a new content that is longer").error(), fault.error);
+        EXPECT_EQ(store().writeNote("Cat", "new note", "never written").error(), fault.error);
         EXPECT_EQ(snapshot(), before);
     }
+}
+
+TEST_F(StoreTest, AWriteThatTheDiskTakesInPiecesWritesTheWholeNote)
+{
+    const std::string content = largeGbkNote(1 << 20);
+    makeFile(root() / "Cat" / "note.txt", "the old content");
+    FailingCalls failing(faults::realCallsBut([](auto& calls) { calls.write = faults::writeShortShortThenFine; }));
+
+    ASSERT_TRUE(store().writeNote("Cat", "note", content).ok());
+    EXPECT_EQ(firstDifference(fileBytes(root() / "Cat" / "note.txt"), content), NoDifference);
+    EXPECT_EQ(entryNames(root() / "Cat"), Names{"note.txt"});
+}
+
+// Root writes into any folder, so the folder is tried by a child that runs as
+// the user nobody, for whom the kernel itself refuses it.
+int writeAsNobody(const NoteStore& notes, std::string_view note)
+{
+    pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(NobodyId, NobodyId, NobodyId) != 0 ||
+            ::setresuid(NobodyId, NobodyId, NobodyId) != 0)
+            ::_exit(255);
+        ::_exit(notes.writeNote("Cat", note, "new").error());
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(StoreTest, AFolderThatMayNotBeWrittenKeepsItsNotesAndGetsNoTemporaryFile)
+{
+    makeFile(root() / "Cat" / "open.txt", "old");
+    fs::permissions(root() / "Cat" / "open.txt", static_cast<fs::perms>(0666));
+    fs::permissions(m_programDir, static_cast<fs::perms>(0755));
+    fs::permissions(root() / "Cat", static_cast<fs::perms>(0555));
+    const std::map<std::string, std::string> before = snapshot();
+
+    // The note itself may be written by anybody: only its folder refuses.
+    EXPECT_EQ(writeAsNobody(store(), "open"), EACCES);
+    EXPECT_EQ(writeAsNobody(store(), "new note"), EACCES);
+    EXPECT_EQ(snapshot(), before);
+}
+
+// Root saving somebody's note must not take it from them.
+TEST_F(StoreTest, ANoteSavedByRootStaysItsOwnersWhoCanSaveItAgain)
+{
+    makeFile(root() / "Cat" / "theirs.txt", "old");
+    fs::permissions(m_programDir, static_cast<fs::perms>(0755));
+    fs::permissions(root() / "Cat", static_cast<fs::perms>(0777));
+    ASSERT_EQ(::chown((root() / "Cat" / "theirs.txt").c_str(), NobodyId, NobodyId), 0);
+
+    ASSERT_TRUE(store().writeNote("Cat", "theirs", "saved by root").ok());
+    struct stat status;
+    ASSERT_EQ(::stat((root() / "Cat" / "theirs.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, NobodyId);
+    EXPECT_EQ(status.st_gid, NobodyId);
+    EXPECT_EQ(writeAsNobody(store(), "theirs"), 0);
+    EXPECT_EQ(fileBytes(root() / "Cat" / "theirs.txt"), "new");
 }
 
 }  // namespace
