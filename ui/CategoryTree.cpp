@@ -9,6 +9,19 @@
 using platform::NoTreeItem;
 using platform::TreeItem;
 
+namespace {
+
+// The note last selected when the editor could not show all of it: a save
+// would write what is shown over what is not.
+std::optional<SelectedNote> NoteNotShownWhole;
+
+bool isSameNote(const SelectedNote& a, const SelectedNote& b)
+{
+    return a.category == b.category && a.note == b.note;
+}
+
+} // namespace
+
 void refreshCategoryTree(platform::TreeView& tree)
 {
     tree.clear();
@@ -41,13 +54,24 @@ void onTreeSelectionChanged(platform::TreeView& tree)
     if (!selected)
         return;
     NoteContent content = theStore().readNote(selected->category, selected->note);
+    NoteNotShownWhole = selected;
     if (!content.status.ok()) {
         TheEditor->setText(std::string());
         platform::messageBox("无法读取该笔记：" + content.status.reason());
         return;
     }
-    ConvertedText text = toEditorText(textOfBlock(content.bytes));
+    std::string_view shown = textOfBlock(content.bytes);
+    ConvertedText text = toEditorText(shown);
     TheEditor->setText(text.text);
-    if (text.failed)
+    if (text.failed) {
         platform::messageBox("该笔记不是有效的GBK文本，无法显示");
+        return;
+    }
+    if (shown.size() == content.bytes.size())
+        NoteNotShownWhole.reset();
+}
+
+bool isShownWhole(const SelectedNote& note)
+{
+    return !NoteNotShownWhole || !isSameNote(*NoteNotShownWhole, note);
 }

@@ -24,3 +24,7 @@ std::optional<SelectedNote> selectedNote(const platform::TreeView& tree);
 // leaves the editor as it is; a note that cannot be shown leaves it empty
 // and says why.
 void onTreeSelectionChanged(platform::TreeView& tree);
+
+// False for the note last loaded when it could not be read, was no GBK text
+// or had a zero byte, so that the editor showed less than the note holds.
+bool isShownWhole(const SelectedNote& note);

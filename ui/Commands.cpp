@@ -94,6 +94,10 @@ void saveEditedNote(const platform::TreeView& tree)
         platform::messageBox("编辑器不可用，未保存");
         return;
     }
+    if (!isShownWhole(*target)) {
+        platform::messageBox("该笔记未能完整显示，保存会丢掉它原有的内容，未保存");
+        return;
+    }
     ConvertedText text = toStoreText(editorText());
     if (text.failed) {
         platform::messageBox("笔记中含有无法用GBK保存的字符，未保存");

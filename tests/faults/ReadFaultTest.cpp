@@ -29,7 +29,7 @@ std::vector<WindowFault> readFaults()
 
 class ReadFaultTest : public FaultTest, public ::testing::WithParamInterface<WindowFault> { };
 
-TEST_P(ReadFaultTest, SelectingTheNoteEmptiesTheEditorAndSaysWhy)
+TEST_P(ReadFaultTest, SelectingTheNoteEmptiesTheEditorAndSaysWhyAndASaveThenWritesNothing)
 {
     makeNote("A", "x.txt", "the note");
     openMainWindow();
@@ -40,8 +40,12 @@ TEST_P(ReadFaultTest, SelectingTheNoteEmptiesTheEditorAndSaysWhy)
 
     answers.then(press("确定"));
     click(item("A/x"));
-    EXPECT_EQ(answers.shown(), QStringList { "信息：|无法读取该笔记：" + GetParam().reason });
     EXPECT_EQ(editorText(), "");
+    answers.then(press("确定"));
+    clickToolbarButton("保存编辑内容");
+    EXPECT_EQ(answers.shown(),
+        (QStringList { "信息：|无法读取该笔记：" + GetParam().reason,
+            "信息：|该笔记未能完整显示，保存会丢掉它原有的内容，未保存" }));
     EXPECT_EQ(storeNow(), before);
 }
 
