@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -49,7 +50,7 @@ bool TextConverter::isOpen() const
     return m_descriptor != NoDescriptor;
 }
 
-std::optional<std::string> TextConverter::convert(std::string_view input)
+std::optional<std::string> TextConverter::convert(std::string_view input, InputEnd end)
 {
     if (!isOpen())
         return std::nullopt;
@@ -73,9 +74,17 @@ std::optional<std::string> TextConverter::convert(std::string_view input)
         size_t result = inputDone ? iconv(m_descriptor, nullptr, nullptr, &out, &outLeft)
                                   : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
         int error = errno;
+        size_t written = piece - outLeft;
+        if (end == InputEnd::FirstZero) {
+            // Found where the converted piece is still in the cache; what follows the zero does not count.
+            if (const void* zero = std::memchr(output.data() + used, '\0', written)) {
+                output.resize(static_cast<size_t>(static_cast<const char*>(zero) - output.data()));
+                return output;
+            }
+        }
         if (result == IconvFailed && error != E2BIG)
             return std::nullopt;
-        output.resize(used + piece - outLeft);
+        output.resize(used + written);
         if (first)
             reserveLike(output, input.size() - inLeft, input.size());
         if (result == IconvFailed)
@@ -88,9 +97,9 @@ std::optional<std::string> TextConverter::convert(std::string_view input)
 }
 
 std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
-                                       const char* sourceEncoding)
+                                       const char* sourceEncoding, InputEnd end)
 {
-    return TextConverter(targetEncoding, sourceEncoding).convert(input);
+    return TextConverter(targetEncoding, sourceEncoding).convert(input, end);
 }
 
 std::optional<std::string> gbkFromUtf8(std::string_view utf8)
