@@ -28,7 +28,10 @@ FIGURES = [
      "counter:peak_MB", 150.0),
 ]
 
-STEPS = "selectingTheLargeNoteStepByStep/manual_time"
+STEPS = {
+    "a selection of the 10 MiB note": "selectingTheLargeNoteStepByStep/manual_time",
+    "a save of the 10 MiB note": "savingTheLargeNoteStepByStep/manual_time",
+}
 
 UNIT_SECONDS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
@@ -44,11 +47,15 @@ def medians(folder):
 
 
 def seconds(run):
-    return run["real_time"] * UNIT_SECONDS[run["time_unit"]]
+    # A benchmark that times itself (a paint, the disk, another process) gives
+    # the wall time it measured; one that only computes in its one thread
+    # gives its CPU time, which the others' load on a shared machine leaves alone.
+    measured = run["real_time"] if "manual_time" in run["run_name"] else run["cpu_time"]
+    return measured * UNIT_SECONDS[run["time_unit"]]
 
 
 def shown_time(value):
-    return "%.1f ms" % (value * 1000) if value < 10 else "%.2f s" % value
+    return "%.1f ms" % (value * 1000) if value < 1 else "%.2f s" % value
 
 
 def figures(found):
@@ -86,16 +93,15 @@ def table(rows, steps):
         elif row["bounds"] == "ratio":
             target = "ratio <= %g" % row["target"]
         elif row["bounds"] == "median":
-            target = "< %s" % shown_time(row["target"])
+            target = "< %g s" % row["target"]
         else:
             target = "< %g MB" % row["target"]
         met = {True: "met", False: "MISSED", None: ""}[row["met"]]
         lines.append("| %s | %s | %s | %s | %s | %s |" % (row["figure"], median, floor, ratio, target, met))
-    if steps:
-        parts = ", ".join("%s %.1f ms" % (key[:-3], steps[key]) for key in
-                          ("read_ms", "convert_ms", "setText_ms", "paint_ms") if key in steps)
+    for what, counters in steps.items():
+        parts = ", ".join("%s %.1f ms" % (key[:-3], value) for key, value in counters.items())
         lines.append("")
-        lines.append("Where a selection of the 10 MiB note goes (medians, step by step): " + parts)
+        lines.append("Where the time of %s goes, step by step: %s" % (what, parts))
     return "\n".join(lines)
 
 
@@ -103,10 +109,12 @@ def main():
     folder, results = sys.argv[1], sys.argv[2]
     found = medians(folder)
     rows = figures(found)
-    steps = found.get(STEPS)
+    steps = {}
+    for what, name in STEPS.items():
+        if name in found:
+            steps[what] = {key: found[name][key] for key in found[name] if key.endswith("_ms")}
     with open(results, "w") as file:
-        json.dump({"figures": rows, "selection_steps_ms": {key: steps[key] for key in steps if key.endswith("_ms")}
-                   if steps else {}}, file, indent=2)
+        json.dump({"figures": rows, "steps_ms": steps}, file, indent=2)
         file.write("\n")
     print(table(rows, steps))
     missing = [row["figure"] for row in rows if row["median_seconds"] is None]
