@@ -9,6 +9,18 @@
 using platform::NoTreeItem;
 using platform::TreeItem;
 
+namespace {
+
+// A note shown starts an undo history of its own: undoing must never bring
+// back the text shown before, which a save would then write over this note.
+void showInEditor(const std::string& utf8Text)
+{
+    TheEditor->setText(utf8Text);
+    TheEditor->emptyUndoBuffer();
+}
+
+} // namespace
+
 void refreshCategoryTree(platform::TreeView& tree)
 {
     tree.clear();
@@ -42,12 +54,12 @@ void onTreeSelectionChanged(platform::TreeView& tree)
         return;
     NoteContent content = theStore().readNote(selected->category, selected->note);
     if (!content.status.ok()) {
-        TheEditor->setText(std::string());
+        showInEditor(std::string());
         platform::messageBox("无法读取该笔记：" + content.status.reason());
         return;
     }
     ConvertedText text = toEditorText(textOfBlock(content.bytes));
-    TheEditor->setText(text.text);
+    showInEditor(text.text);
     if (text.failed)
         platform::messageBox("该笔记不是有效的GBK文本，无法显示");
 }
