@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
@@ -103,8 +104,17 @@ PaintWatch::PaintWatch(QWidget* widget) : QObject(widget)
 
 void PaintWatch::waitForPaint()
 {
-    while (m_paints == 0)
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
+    deadline.start(std::chrono::seconds(30));
+    while (m_paints == 0 && !late)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    if (late) {
+        std::fprintf(stderr, "bench: the editor never painted\n");
+        std::exit(2);
+    }
 }
 
 bool PaintWatch::eventFilter(QObject*, QEvent* event)
