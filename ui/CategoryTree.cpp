@@ -13,9 +13,12 @@ namespace {
 
 // A note shown starts an undo history of its own: undoing must never bring
 // back the text shown before, which a save would then write over this note.
+// Nor does the engine keep copies of both texts for an undo that cannot come.
 void showInEditor(const std::string& utf8Text)
 {
+    TheEditor->setUndoCollection(false);
     TheEditor->setText(utf8Text);
+    TheEditor->setUndoCollection(true);
     TheEditor->emptyUndoBuffer();
 }
 
