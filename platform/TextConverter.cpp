@@ -14,9 +14,9 @@ const size_t IconvFailed = static_cast<size_t>(-1);
 // The output grows by a piece at a time, and each piece is zero-filled just
 // before iconv writes it, while it is in the cache: filling the whole
 // result's room at once would write all of its memory twice.
-// A short text, a name say, takes one piece of its own size.
 constexpr size_t PieceBytes = 64 * 1024;
 
+// A short text, a name say, takes one piece of its own size.
 size_t firstPieceFor(size_t inputSize)
 {
     return std::min(PieceBytes, inputSize * 2 + 16);
