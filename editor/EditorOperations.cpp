@@ -226,7 +226,9 @@ LRESULT CodeEditor::getText(std::intptr_t length, std::string& text)
         return 0;
     std::string buffer(length > 0 ? static_cast<size_t>(length) : 0, '\0');
     LRESULT result = sendMessage(SCI_GETTEXT, wordOf(length), bufferOf(buffer));
-    text = textUpToZero(buffer);
+    // Cut in place: a whole note's text is not copied a second time.
+    buffer.resize(std::min(buffer.size(), buffer.find('\0')));
+    text = std::move(buffer);
     return result;
 }
 

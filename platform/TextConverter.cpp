@@ -1,6 +1,8 @@
 #include "platform/TextConverter.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -9,9 +11,25 @@ namespace {
 const iconv_t NoDescriptor = reinterpret_cast<iconv_t>(-1);
 const size_t IconvFailed = static_cast<size_t>(-1);
 
-void grow(std::string& buffer)
+// The output grows by a piece at a time, and each piece is zero-filled just
+// before iconv writes it, while it is in the cache: filling the whole
+// result's room at once would write all of its memory twice.
+constexpr size_t PieceBytes = 64 * 1024;
+
+// A short text, a name say, takes one piece of its own size.
+size_t firstPieceFor(size_t inputSize)
 {
-    buffer.resize(buffer.size() < 16 ? 32 : buffer.size() * 2);
+    return std::min(PieceBytes, inputSize * 2 + 16);
+}
+
+// Room for the whole result, judged from the first piece, so that a long
+// text is seldom moved as it grows.
+void reserveLike(std::string& output, size_t consumed, size_t inputSize)
+{
+    if (consumed == 0 || consumed == inputSize)
+        return;
+    double perInputByte = static_cast<double>(output.size()) / static_cast<double>(consumed);
+    output.reserve(static_cast<size_t>(perInputByte * 1.05 * static_cast<double>(inputSize)) + PieceBytes);
 }
 
 }  // namespace
@@ -32,47 +50,56 @@ bool TextConverter::isOpen() const
     return m_descriptor != NoDescriptor;
 }
 
-std::optional<std::string> TextConverter::convert(std::string_view input)
+std::optional<std::string> TextConverter::convert(std::string_view input, InputEnd end)
 {
     if (!isOpen())
         return std::nullopt;
     iconv(m_descriptor, nullptr, nullptr, nullptr, nullptr);
+    std::string output;
     if (input.empty())
-        return std::string();
+        return output;
 
-    std::string output(input.size(), '\0');
-    size_t used = 0;
     // iconv's signature wants a char**, but it only reads the input.
     char* in = const_cast<char*>(input.data());
     size_t inLeft = input.size();
     // First the whole input, then one call without input, which writes out
     // what a stateful encoding may still hold back.
     bool inputDone = false;
-    for (;;) {
+    for (bool first = true;; first = false) {
+        size_t used = output.size();
+        size_t piece = first ? firstPieceFor(input.size()) : PieceBytes;
+        output.resize(used + piece);
         char* out = output.data() + used;
-        size_t outLeft = output.size() - used;
+        size_t outLeft = piece;
         size_t result = inputDone ? iconv(m_descriptor, nullptr, nullptr, &out, &outLeft)
                                   : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
         int error = errno;
-        used = output.size() - outLeft;
-        if (result == IconvFailed) {
-            if (error != E2BIG)
-                return std::nullopt;
-            grow(output);
-        } else if (inputDone) {
-            break;
-        } else {
-            inputDone = true;
+        size_t written = piece - outLeft;
+        if (end == InputEnd::FirstZero) {
+            // Found where the converted piece is still in the cache; what follows the zero does not count.
+            if (const void* zero = std::memchr(output.data() + used, '\0', written)) {
+                output.resize(static_cast<size_t>(static_cast<const char*>(zero) - output.data()));
+                return output;
+            }
         }
+        if (result == IconvFailed && error != E2BIG)
+            return std::nullopt;
+        output.resize(used + written);
+        if (first)
+            reserveLike(output, input.size() - inLeft, input.size());
+        if (result == IconvFailed)
+            continue;
+        if (inputDone)
+            break;
+        inputDone = true;
     }
-    output.resize(used);
     return output;
 }
 
 std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
-                                       const char* sourceEncoding)
+                                       const char* sourceEncoding, InputEnd end)
 {
-    return TextConverter(targetEncoding, sourceEncoding).convert(input);
+    return TextConverter(targetEncoding, sourceEncoding).convert(input, end);
 }
 
 std::optional<std::string> gbkFromUtf8(std::string_view utf8)

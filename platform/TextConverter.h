@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// Where an input ends: at its end, or at its first zero byte. The second is
+// for pairs such as GBK and UTF-8, where a zero byte is always the character
+// NUL on both sides, so that it is found in the output as it is written.
+enum class InputEnd { Whole, FirstZero };
+
 // One iconv converter for a pair of encodings, opened once and reusable:
 // strict (no transliteration, nothing skipped) and all or nothing.
 class TextConverter {
@@ -21,14 +26,14 @@ public:
 
     // The whole input converted in one pass, or nothing when the pair could
     // not be opened or any part of the input cannot be converted.
-    std::optional<std::string> convert(std::string_view input);
+    std::optional<std::string> convert(std::string_view input, InputEnd end = InputEnd::Whole);
 
 private:
     iconv_t m_descriptor;
 };
 
 std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
-                                       const char* sourceEncoding);
+                                       const char* sourceEncoding, InputEnd end = InputEnd::Whole);
 
 // The platform's own boundary: Qt and the disk speak UTF-8, the program GBK.
 std::optional<std::string> gbkFromUtf8(std::string_view utf8);

@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include <map>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -138,12 +140,17 @@ struct TreeView::Items : QObject {
         return items.isEmpty() ? NoTreeItem : handleOf(items.first());
     }
 
-    QIcon iconOf(int picture, int selectedPicture) const
+    // Made once for each pair of pictures and shared by every item that shows
+    // them: a tree of many notes would otherwise read the same picture for each.
+    QIcon iconOf(int picture, int selectedPicture)
     {
-        QIcon icon(toolkit::pictureOf(pictures, picture));
-        if (selectedPicture != -1)
-            icon.addPixmap(toolkit::pictureOf(pictures, selectedPicture), QIcon::Selected);
-        return icon;
+        auto [made, isNew] = icons.try_emplace({picture, selectedPicture});
+        if (isNew) {
+            made->second = QIcon(toolkit::pictureOf(pictures, picture));
+            if (selectedPicture != -1)
+                made->second.addPixmap(toolkit::pictureOf(pictures, selectedPicture), QIcon::Selected);
+        }
+        return made->second;
     }
 
     void noteSelection(SelectionCause cause)
@@ -181,6 +188,7 @@ struct TreeView::Items : QObject {
     TreeWidget* tree;
     const ImageList pictures;
     std::unordered_map<TreeItem, QTreeWidgetItem*> byHandle;
+    std::map<std::pair<int, int>, QIcon> icons;
     TreeItem lastHandle = 0;
     TreeItem lastSelected = NoTreeItem;
     int ownChanges = 0;

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgtest-dev
   xvfb xauth xdotool xclip x11-utils openbox fonts-liberation fonts-wqy-microhei
+  libbenchmark-dev python3
 )
 
 missing=()
@@ -20,6 +21,9 @@ if ((${#missing[@]} > 0)); then
   "${as_root[@]}" apt-get update
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi
+
+# --packages-only: for bench.sh, which builds a tree of its own.
+[ "${1:-}" = "--packages-only" ] && exit 0
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo

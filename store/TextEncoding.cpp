@@ -6,7 +6,7 @@ namespace {
 
 ConvertedText convert(std::string_view text, const char* target, const char* source)
 {
-    std::optional<std::string> converted = platform::convertText(textOfBlock(text), target, source);
+    std::optional<std::string> converted = platform::convertText(text, target, source, platform::InputEnd::FirstZero);
     if (!converted)
         return {std::string(), true};
     // The input ends at its first zero byte, so the result holds none.

@@ -20,6 +20,17 @@ bool isSameNote(const SelectedNote& a, const SelectedNote& b)
     return a.category == b.category && a.note == b.note;
 }
 
+// A note shown starts an undo history of its own: undoing must never bring
+// back the text shown before, which a save would then write over this note.
+// Nor does the engine keep copies of both texts for an undo that cannot come.
+void showInEditor(const std::string& utf8Text)
+{
+    TheEditor->setUndoCollection(false);
+    TheEditor->setText(utf8Text);
+    TheEditor->setUndoCollection(true);
+    TheEditor->emptyUndoBuffer();
+}
+
 } // namespace
 
 void refreshCategoryTree(platform::TreeView& tree)
@@ -56,13 +67,13 @@ void onTreeSelectionChanged(platform::TreeView& tree)
     NoteContent content = theStore().readNote(selected->category, selected->note);
     NoteNotShownWhole = selected;
     if (!content.status.ok()) {
-        TheEditor->setText(std::string());
+        showInEditor(std::string());
         platform::messageBox("无法读取该笔记：" + content.status.reason());
         return;
     }
     std::string_view shown = textOfBlock(content.bytes);
     ConvertedText text = toEditorText(shown);
-    TheEditor->setText(text.text);
+    showInEditor(text.text);
     if (text.failed) {
         platform::messageBox("该笔记不是有效的GBK文本，无法显示");
         return;

@@ -70,6 +70,20 @@ TEST(TextEncoding, ATextEndsAtItsFirstZeroByte)
     EXPECT_EQ(textOfBlock(block), "C");
     EXPECT_EQ(toEditorText(block).text, "C");
     EXPECT_FALSE(toEditorText(block).failed);
+
+    // Far into a long text too, in both directions: what follows the zero is
+    // never looked at, what comes before it decides.
+    const std::string longGbk = std::string(100000, 'x') + "\xc4\xe3";
+    const std::string longUtf8 = std::string(100000, 'x') + "\xe4\xbd\xa0";
+    const std::string gbkBad("\x81\x20", 2);
+    const std::string utf8Bad("\xf0\x9f\x98\x80", 4);  // an emoji, which GBK lacks
+    const std::string zero(1, '\0');
+    EXPECT_TRUE(toEditorText(longGbk + zero + gbkBad).text == longUtf8);
+    EXPECT_FALSE(toEditorText(longGbk + zero + gbkBad).failed);
+    EXPECT_TRUE(toEditorText(gbkBad + longGbk + zero).failed);
+    EXPECT_TRUE(toStoreText(longUtf8 + zero + utf8Bad).text == longGbk);
+    EXPECT_FALSE(toStoreText(longUtf8 + zero + utf8Bad).failed);
+    EXPECT_TRUE(toStoreText(longUtf8 + utf8Bad + zero + "x").failed);
 }
 
 }  // namespace

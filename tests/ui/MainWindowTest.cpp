@@ -228,4 +228,27 @@ TEST_F(MainWindowTest, TabMovesTheFocusOutOfTheEditor)
     EXPECT_EQ(editorText(), "\t");
 }
 
+// A note shown starts an undo history of its own: undoing never brings back
+// the note shown before, which a save would then write over this one.
+TEST_F(MainWindowTest, UndoAfterSelectingANoteNeverBringsBackTheNoteBefore)
+{
+    makeNote("A", "x.txt", "first");
+    makeNote("A", "y.txt", "second");
+    openMainWindow();
+    tree()->expandAll();
+    click(item("A/x"));
+    QWidget* editor = editorWidget();
+    editor->setFocus();
+    QTest::keyClicks(editor, "edited ");
+    click(item("A/y"));
+    ASSERT_EQ(editorText(), "second");
+    for (int times = 0; times < 3; ++times)
+        pressKey(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editorText(), "second");
+    answers.then(press("确定"));
+    clickToolbarButton("保存编辑内容");
+    EXPECT_EQ(fileBytes(storeRoot() / "A" / "y.txt"), "second");
+    EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), "first");
+}
+
 } // namespace
