@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgtest-dev
   xvfb xauth xdotool xclip x11-utils openbox fonts-liberation fonts-wqy-microhei
+  imagemagick
 )
 
 missing=()
