@@ -110,12 +110,17 @@ start_program() {
     activate "$main"
 }
 
-# The first shown window whose title is exactly the given one, waited for.
+# The first shown window whose title is exactly the given one, waited for
+# until the window manager has placed it.
 window_named() {
     local id
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        if [ -n "$id" ]; then
+            wait_until 5 is_settled "$id" || return 1
+            echo "$id"
+            return 0
+        fi
         sleep 0.1
     done
     return 1
@@ -131,6 +136,14 @@ is_gone() {
 
 is_active() {
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# Its place unchanged over a tenth of a second: the window manager is done with it.
+is_settled() {
+    local before
+    before=$(xwininfo -id "$1" | grep Absolute)
+    sleep 0.1
+    [ "$before" = "$(xwininfo -id "$1" | grep Absolute)" ]
 }
 
 activate() {
@@ -297,9 +310,9 @@ copy_note() {
 
 # --- Boxes -------------------------------------------------------------------------
 
-# A box's text, selected by a triple click on it as a person would, read from
-# the selection that this makes. Its text begins 32 from the left, or 62
-# beside an icon, and 18 down.
+# A box's text, selected by a triple click on it as a person would, and read
+# from the selection that this makes (Qt copies a box with Ctrl+C only on
+# Windows). Its text begins 32 from the left, or 62 beside an icon, 18 down.
 box_text() {
     printf '(nothing selected)' | xclip -selection primary -i >/dev/null 2>&1
     click_in "$1" 70 18 3
