@@ -163,7 +163,7 @@ new_window_since() {
     [ -n "$window" ] && echo "$window"
 }
 
-# --- Mouse and keys ------------------------------------------------------------
+# --- Mouse and keys ----------------------------------------------------------
 
 # Moves, lets the pointer rest, then clicks, as a hand does.
 click_screen() {
@@ -227,7 +227,7 @@ expect_clipboard() {
         || fail "the clipboard holds$(od -An -c "$work/copied" | head -4), not$(od -An -c "$work/expected" | head -4)"
 }
 
-# --- The main window -------------------------------------------------------------
+# --- The main window ---------------------------------------------------------
 
 # The toolbar's buttons, named by their tooltips, 23 wide from 4, 4 of the
 # client area, with a separator 8 wide after the third.
@@ -308,11 +308,12 @@ copy_note() {
     expect_box 信息： 复制成功
 }
 
-# --- Boxes -------------------------------------------------------------------------
+# --- Boxes -------------------------------------------------------------------
 
 # A box's text, selected by a triple click on it as a person would, and read
 # from the selection that this makes (Qt copies a box with Ctrl+C only on
-# Windows). Its text begins 32 from the left, or 62 beside an icon, 18 down.
+# Windows). Its text begins 32 from the left, or 62 beside an icon, 18 down:
+# 70 lies on it either way.
 box_text() {
     printf '(nothing selected)' | xclip -selection primary -i >/dev/null 2>&1
     click_in "$1" 70 18 3
@@ -339,7 +340,7 @@ expect_no_box() {
     [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] || fail "$2 showed a box '$1'"
 }
 
-# --- The add-note window and the input dialog --------------------------------------
+# --- The add-note window and the input dialog --------------------------------
 
 open_add_note() {
     toolbar 添加笔记
@@ -378,7 +379,7 @@ open_new_category() {
     activate "$dialog"
 }
 
-# --- The end -------------------------------------------------------------------------
+# --- The end -----------------------------------------------------------------
 
 # Esc closes the program, which ends with status 0.
 close_with_esc() {
