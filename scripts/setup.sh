@@ -7,6 +7,7 @@ packages=(
   cmake g++ qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgtest-dev
   xvfb xauth xdotool xclip x11-utils openbox fonts-liberation fonts-wqy-microhei
   libbenchmark-dev python3
+  imagemagick
 )
 
 missing=()
