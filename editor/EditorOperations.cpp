@@ -269,7 +269,9 @@ LRESULT CodeEditor::getReadOnly()
 std::string CodeEditor::getTextRange(std::intptr_t start, std::intptr_t end)
 {
     if (end < start) {
-        m_errorText = "没有选中任何文本 结束位置小于开始位置";
+        // 没有选中任何文本 结束位置小于开始位置, in GBK bytes that every compiler keeps as they are.
+        m_errorText = "\xc3\xbb\xd3\xd0\xd1\xa1\xd6\xd0\xc8\xce\xba\xce\xce\xc4\xb1\xbe "
+                      "\xbd\xe1\xca\xf8\xce\xbb\xd6\xc3\xd0\xa1\xd3\xda\xbf\xaa\xca\xbc\xce\xbb\xd6\xc3";
         return std::string();
     }
     // Twice the range: room for more than the engine writes.
