@@ -7,6 +7,9 @@ packages=(
   cmake g++ qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgtest-dev
   xvfb xauth xdotool xclip x11-utils openbox fonts-liberation fonts-wqy-microhei
 )
+# The fuzz targets: clang with libFuzzer and its sanitizers, and the symbolizer
+# for their stacks.
+packages+=(clang libclang-rt-14-dev llvm)
 
 missing=()
 for package in "${packages[@]}"; do
