@@ -18,7 +18,7 @@ cmake --build "$top/build-fuzz" --parallel "$(nproc)"
 
 suppressions="$top/tests/sanitizers"
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$suppressions/ubsan.supp"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$suppressions/lsan.supp:print_suppressions=0"
 
 broken=()
