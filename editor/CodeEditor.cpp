@@ -28,24 +28,26 @@ LRESULT CodeEditor::sendMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_directArgs[0], static_cast<UINT>(m_directArgs[1]), static_cast<WPARAM>(m_directArgs[2]), m_directArgs[3]);
 }
 
+// The window name and the error texts are GBK written as bytes, which every
+// compiler keeps as they are.
 std::int32_t CodeEditor::create(HWND host)
 {
     if (m_window != nullptr)
         return 0;
     LoadLibraryA("SciLexer.dll");
-    m_window = CreateWindowExA(0, "Scintilla", "代码编辑框",
+    m_window = CreateWindowExA(0, "Scintilla", "\xb4\xfa\xc2\xeb\xb1\xe0\xbc\xad\xbf\xf2", // 代码编辑框
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, 600, 400, host,
         nullptr, nullptr, nullptr);
     if (m_window == nullptr) {
-        m_errorText = "创建窗口失败";
+        m_errorText = "\xb4\xb4\xbd\xa8\xb4\xb0\xbf\xda\xca\xa7\xb0\xdc"; // 创建窗口失败
         return 0;
     }
     m_directFunction = reinterpret_cast<SciFnDirect>(SendMessageA(m_window, SCI_GETDIRECTFUNCTION, 0, 0));
     if (m_directFunction == nullptr)
-        m_errorText = "m_directFunction 获取失败";
+        m_errorText = "m_directFunction \xbb\xf1\xc8\xa1\xca\xa7\xb0\xdc"; // 获取失败
     m_directPointer = SendMessageA(m_window, SCI_GETDIRECTPOINTER, 0, 0);
     if (m_directPointer == 0)
-        m_errorText = "m_directPointer 获取失败";
+        m_errorText = "m_directPointer \xbb\xf1\xc8\xa1\xca\xa7\xb0\xdc"; // 获取失败
     SavedHostWndProc
         = reinterpret_cast<WNDPROC>(SetWindowLongA(host, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(hostWindowProc)));
     SetWindowsHookExA(WH_KEYBOARD, keyboardHookProc, GetModuleHandleA(nullptr), 0);

@@ -56,6 +56,12 @@ void lowerAsciiInPlace(std::string& text)
     }
 }
 
+// What the engine holds; never less than nothing, whatever it answers.
+std::intptr_t documentLengthOf(CodeEditor& editor)
+{
+    return std::max<LRESULT>(editor.sendMessage(SCI_GETLENGTH), 0);
+}
+
 } // namespace
 
 // The engine is asked first how much it will write, so that it never writes
@@ -224,6 +230,10 @@ LRESULT CodeEditor::getText(std::intptr_t length, std::string& text)
 {
     if (m_directFunction == nullptr)
         return 0;
+    // Past the document and its zero the engine would write only zeros, so no
+    // longer buffer is asked for, however long the length.
+    if (length > 0)
+        length = std::min<std::intptr_t>(length, documentLengthOf(*this) + 1);
     std::string buffer(length > 0 ? static_cast<size_t>(length) : 0, '\0');
     LRESULT result = sendMessage(SCI_GETTEXT, wordOf(length), bufferOf(buffer));
     // Cut in place: a whole note's text is not copied a second time.
@@ -271,9 +281,16 @@ LRESULT CodeEditor::getReadOnly()
 std::string CodeEditor::getTextRange(std::intptr_t start, std::intptr_t end)
 {
     if (end < start) {
-        m_errorText = "没有选中任何文本 结束位置小于开始位置";
+        // 没有选中任何文本 结束位置小于开始位置, in GBK bytes that every compiler keeps as they are.
+        m_errorText = "\xc3\xbb\xd3\xd0\xd1\xa1\xd6\xd0\xc8\xce\xba\xce\xce\xc4\xb1\xbe "
+                      "\xbd\xe1\xca\xf8\xce\xbb\xd6\xc3\xd0\xa1\xd3\xda\xbf\xaa\xca\xbc\xce\xbb\xd6\xc3";
         return std::string();
     }
+    // Only the part inside the document is asked for: the engine ends the
+    // program on a range past its end, and takes an end of -1 for the end.
+    std::intptr_t length = documentLengthOf(*this);
+    start = std::clamp<std::intptr_t>(start, 0, length);
+    end = std::clamp<std::intptr_t>(end, 0, length);
     // Twice the range: room for more than the engine writes.
     std::string buffer(static_cast<size_t>(end - start) * 2 + 1, '\0');
     Sci_TextRange range { { static_cast<long>(start), static_cast<long>(end) }, buffer.data() };
@@ -740,6 +757,10 @@ LRESULT CodeEditor::getSelText(std::string& text)
 
 LRESULT CodeEditor::getCurLine(std::intptr_t length, std::string& text)
 {
+    // The engine ends the program when asked to write into no room at all:
+    // a length of 0 only asks how long the line is.
+    if (length == 0)
+        return sendMessage(SCI_GETCURLINE, 0, 0);
     return fillOutputText(SCI_GETCURLINE, wordOf(length), text);
 }
 

@@ -9,6 +9,9 @@ packages=(
   libbenchmark-dev python3
   imagemagick
 )
+# The fuzz targets: clang with libFuzzer and its sanitizers, and the symbolizer
+# for their stacks.
+packages+=(clang libclang-rt-14-dev llvm)
 
 missing=()
 for package in "${packages[@]}"; do

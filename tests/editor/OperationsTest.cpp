@@ -11,6 +11,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 class OperationsTest : public EditorTest {
@@ -79,6 +81,50 @@ TEST_F(OperationsTest, ATextRangeIsReadThroughTheEnginesOwnRecord)
     EXPECT_EQ(TheEditor->errorText(), "");
     EXPECT_EQ(TheEditor->getTextRange(5, 3), "");
     EXPECT_EQ(platform::utf8FromGbk(TheEditor->errorText()), "没有选中任何文本 结束位置小于开始位置");
+}
+
+// The engine ends the program on a range past the document's end, writes its
+// zero at the range's length even where it copies nothing, and takes an end of
+// -1 for the document's end: each of these ranges once broke the editor.
+TEST_F(OperationsTest, ATextRangeIsReadOnlyWhereItLiesInTheDocument)
+{
+    constexpr std::intptr_t Largest = std::numeric_limits<std::intptr_t>::max();
+    constexpr std::intptr_t Smallest = std::numeric_limits<std::intptr_t>::min();
+    TheEditor->setText("file.close(); 中文");
+    const struct {
+        std::intptr_t start;
+        std::intptr_t end;
+        std::string text;
+    } cases[] = {
+        { 5, 100, "close(); 中文" },
+        { 20, 20, "" },
+        { 21, 25, "" },
+        { -5, 4, "file" },
+        { -1, -1, "" },
+        { -40, -1, "" },
+        { Smallest, Largest, "file.close(); 中文" },
+        { Largest - 1, Largest, "" },
+        { Smallest, Smallest + 1, "" },
+    };
+    for (const auto& range : cases)
+        EXPECT_EQ(TheEditor->getTextRange(range.start, range.end), range.text) << range.start << ", " << range.end;
+    EXPECT_EQ(TheEditor->errorText(), "");
+}
+
+TEST_F(OperationsTest, ABufferIsNeverLongerThanTheDocumentNorOfNoLength)
+{
+    TheEditor->setText("one\ntwo");
+    std::string text;
+    EXPECT_EQ(TheEditor->getText(std::numeric_limits<std::intptr_t>::max(), text), 7);
+    EXPECT_EQ(text, "one\ntwo");
+    EXPECT_EQ(TheEditor->getText(5, text), 4);
+    EXPECT_EQ(text, "one\n");
+
+    // A length of 0 only asks how long the caret's line is, with its zero.
+    TheEditor->gotoPos(5);
+    std::string line = "untouched";
+    EXPECT_EQ(TheEditor->getCurLine(0, line), 4);
+    EXPECT_EQ(line, "untouched");
 }
 
 TEST_F(OperationsTest, FindTextReportsWhereItFoundTheText)
