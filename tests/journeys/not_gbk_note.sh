@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A note whose bytes are not GBK, selected after a note with text: it says so,
-# shows an empty editor, whose copy is empty, and its file keeps its bytes.
+# shows an empty editor, whose copy is empty, and its file keeps its bytes,
+# also when a save is tried with the editor empty and with text typed.
 source "$(dirname "$0")/journey.sh"
 
 note 好 hello 'int main() {}'
@@ -19,6 +20,14 @@ copy_note
 expect_clipboard ''
 expect_store_unchanged "selecting a note that is not GBK"
 
-shot 2-end
+toolbar 保存编辑内容
+expect_box 信息： 该笔记未能完整显示，保存会丢掉它原有的内容，未保存 Return 2-save-refused
+into_editor
+type_text 'int x;'
+toolbar 保存编辑内容
+expect_box 信息： 该笔记未能完整显示，保存会丢掉它原有的内容，未保存 Return
+expect_store_unchanged "saves into a note that was not shown"
+
+shot 3-end
 close_with_esc
 echo "$journey: passed"
