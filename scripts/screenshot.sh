@@ -17,7 +17,7 @@ x_cleanup_dirs+=("$work")
 cp "$top/build/bin/Quillery" "$top/build/bin/libSciLexer.so" "$work/"
 cp -r "$top/resources/sample/CodeData" "$work/"
 
-x_session_start 1280x760 120
+x_session_start 1280x760
 x_start_program "$work/Quillery"
 main=$(x_window_named 'Quillery1.0  By Tamberlo')
 sleep 0.5

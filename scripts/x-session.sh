@@ -10,14 +10,17 @@ x_session_end() {
 }
 trap x_session_end EXIT
 
-# Starts Xvfb of the given size on the first free display from the given one,
-# and openbox on it; DISPLAY names it afterwards.
+# Starts Xvfb of the given size on a display that no other server holds, so
+# that sessions run side by side never meet, and openbox on it; DISPLAY names
+# it afterwards.
 x_session_start() {
-    local size=$1 display=$2
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-    export DISPLAY=":$display"
-    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local size=$1 number
+    number=$(mktemp)
+    x_cleanup_dirs+=("$number")
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     x_pids+=($!)
+    for _ in $(seq 100); do grep -qx '[0-9][0-9]*' "$number" && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$number")"
     for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
     openbox >/dev/null 2>&1 &
     x_pids+=($!)

@@ -19,7 +19,7 @@ x_cleanup_dirs+=("$work" "$said")
 cp "$1" "$2" "$work/"
 printf 'a stale library' >"$work/libSkinH_EL.so"
 
-x_session_start 1280x800 90
+x_session_start 1280x800
 x_start_program "$work/Quillery"
 main=$(x_window_named 'Quillery1.0  By Tamberlo') || fail "the main window did not open"
 cmp -s "$work/libSkinH_EL.so" "$3" || fail "the library beside the program is not the one the build made"

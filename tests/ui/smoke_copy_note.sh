@@ -17,7 +17,7 @@ cp "$1" "$2" "$work/"
 mkdir -p "$work/CodeData/C"
 printf 'int main()\r\n{\r\n    return 0; // 你好\r\n}' | iconv -f UTF-8 -t GBK >"$work/CodeData/C/hello.txt"
 
-x_session_start 1280x800 90
+x_session_start 1280x800
 x_start_program "$work/Quillery"
 main=$(x_window_named 'Quillery1.0  By Tamberlo') || fail "the main window did not open"
 sleep 0.5
