@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <regex>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -50,8 +50,11 @@ void killWhileSaving(
 
 bool isTemporaryFileName(const std::string& name)
 {
-    static const std::regex temporary(R"(\.quillery-[0-9]+\.tmp)");
-    return std::regex_match(name, temporary);
+    const std::string_view prefix = ".quillery-", suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+        return false;
+    const std::string_view number(name.data() + prefix.size(), name.size() - prefix.size() - suffix.size());
+    return number.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 TEST_F(StoreTest, ASaveKilledAtAnyMomentLeavesTheNoteWhollyOldOrWhollyNew)
