@@ -32,7 +32,7 @@ STEPS = {
     "a selection of the 10 MiB note": ("selectingTheLargeNoteStepByStep/manual_time",
                                        ["read_ms", "convert_ms", "setText_ms", "paint_ms"]),
     "a save of the 10 MiB note": ("savingTheLargeNoteStepByStep/manual_time",
-                                  ["getText_ms", "convert_ms", "write_ms", "messageBox_ms"]),
+                                  ["fetch_ms", "convert_ms", "write_ms", "messageBox_ms"]),
 }
 
 UNIT_SECONDS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}

@@ -20,11 +20,37 @@ bool isSameNote(const SelectedNote& a, const SelectedNote& b)
     return a.category == b.category && a.note == b.note;
 }
 
+// While a note is loaded, the engine reports its changes only when a handler
+// of ours listens: QScintilla's own report converts the whole text to a
+// QString, which doubles the time of a large note's load.
+class LoadReportedOnlyToListeners {
+public:
+    LoadReportedOnlyToListeners()
+        : m_quiet(EditorEventSlots[ModifiedEvent] == nullptr)
+        , m_reported(m_quiet ? TheEditor->sendMessage(SCI_GETMODEVENTMASK) : 0)
+    {
+        if (m_quiet)
+            TheEditor->sendMessage(SCI_SETMODEVENTMASK, 0, 0);
+    }
+    ~LoadReportedOnlyToListeners()
+    {
+        if (m_quiet)
+            TheEditor->sendMessage(SCI_SETMODEVENTMASK, static_cast<WPARAM>(m_reported), 0);
+    }
+    LoadReportedOnlyToListeners(const LoadReportedOnlyToListeners&) = delete;
+    LoadReportedOnlyToListeners& operator=(const LoadReportedOnlyToListeners&) = delete;
+
+private:
+    bool m_quiet;
+    LRESULT m_reported;
+};
+
 // A note shown starts an undo history of its own: undoing must never bring
 // back the text shown before, which a save would then write over this note.
 // Nor does the engine keep copies of both texts for an undo that cannot come.
 void showInEditor(const std::string& utf8Text)
 {
+    LoadReportedOnlyToListeners reports;
     TheEditor->setUndoCollection(false);
     TheEditor->setText(utf8Text);
     TheEditor->setUndoCollection(true);

@@ -8,21 +8,23 @@
 #include "ui/CategoryTree.h"
 #include "ui/Store.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
+#include <string_view>
 
 using platform::NoTreeItem;
 using platform::TreeItem;
 
 namespace {
 
-// The editor's whole text, as the engine holds it: its length, then the text.
-std::string editorText()
+// The editor's whole text where the engine holds it, without a copy: valid
+// until the engine is next sent a message, and empty without an engine.
+std::string_view editorText()
 {
-    std::string text;
-    LRESULT length = TheEditor->getTextLength();
-    TheEditor->getText(length + 1, text);
-    return text;
+    auto length = static_cast<size_t>(std::max<LRESULT>(TheEditor->getTextLength(), 0));
+    const auto* bytes = reinterpret_cast<const char*>(TheEditor->sendMessage(SCI_GETCHARACTERPOINTER));
+    return bytes == nullptr ? std::string_view() : std::string_view(bytes, length);
 }
 
 bool askYesNo(std::string_view question)

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTest>
 
 #include <cerrno>
 #include <cstring>
@@ -179,6 +180,24 @@ TEST_F(CommandsTest, SaveWritesExactlyTheGbkOfTheEditorsTextIntoTheSelectedNote)
     clickToolbarButton("保存编辑内容");
     EXPECT_EQ(answers.shown().back(), QStringLiteral("信息：|修改成功"));
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), "");
+}
+
+TEST_F(CommandsTest, SaveWritesTheWholeTextAfterTypingInsideIt)
+{
+    makeNote("A", "x.txt", "int 变量 = 1;\r\nint y;");
+    openMainWindow();
+    tree()->expandAll();
+    click(item("A/x"));
+    QWidget* editor = editorWidget();
+    editor->setFocus();
+    pressKey(editor, Qt::Key_Home, Qt::ControlModifier);
+    for (int step = 0; step < 4; ++step)
+        pressKey(editor, Qt::Key_Right);
+    QTest::keyClicks(editor, "new ");
+    answers.then(press("确定"));
+    clickToolbarButton("保存编辑内容");
+    EXPECT_EQ(answers.shown(), QStringList { QStringLiteral("信息：|修改成功") });
+    EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), gbk("int new 变量 = 1;\r\nint y;"));
 }
 
 TEST_F(CommandsTest, SaveWritesNothingWhereItCannotBeRight)

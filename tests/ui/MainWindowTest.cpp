@@ -10,6 +10,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace {
 
 using MainWindowTest = UiTest;
@@ -249,6 +253,59 @@ TEST_F(MainWindowTest, UndoAfterSelectingANoteNeverBringsBackTheNoteBefore)
     clickToolbarButton("保存编辑内容");
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "y.txt"), "second");
     EXPECT_EQ(fileBytes(storeRoot() / "A" / "x.txt"), "first");
+}
+
+// What a handler of modifications heard: the insertions, "position [text]".
+std::vector<std::string>& insertionsHeard()
+{
+    static std::vector<std::string> heard;
+    return heard;
+}
+
+void onModified(std::int32_t position, std::int32_t modificationType, const std::string& text, std::int32_t,
+    std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t)
+{
+    if ((modificationType & 0x01) != 0)
+        insertionsHeard().push_back(std::to_string(position) + " [" + text + "]");
+}
+
+class ModificationsTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        insertionsHeard().clear();
+    }
+    void TearDown() override
+    {
+        EditorEventSlots[ModifiedEvent] = nullptr;
+        UiTest::TearDown();
+    }
+};
+
+TEST_F(ModificationsTest, ANoteSelectedReachesAHandlerOfModificationsWhole)
+{
+    makeNote("A", "x.txt", "// 第一\r\nint x;");
+    openMainWindow();
+    tree()->expandAll();
+    TheEditor->setModifiedHandler(onModified);
+    click(item("A/x"));
+    EXPECT_EQ(insertionsHeard(), std::vector<std::string> { "0 [// 第一\r\nint x;]" });
+}
+
+TEST_F(ModificationsTest, EditsAfterASelectionAreReportedAgain)
+{
+    makeNote("A", "x.txt", "ab");
+    openMainWindow();
+    tree()->expandAll();
+    click(item("A/x"));
+    TheEditor->setModifiedHandler(onModified);
+    QWidget* editor = editorWidget();
+    editor->setFocus();
+    pressKey(editor, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor, "c");
+    EXPECT_EQ(insertionsHeard(), std::vector<std::string> { "2 [c]" });
+    EXPECT_EQ(editorText(), "abc");
 }
 
 } // namespace
