@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace platform {
 
@@ -50,7 +49,7 @@ bool TextConverter::isOpen() const
     return m_descriptor != NoDescriptor;
 }
 
-std::optional<std::string> TextConverter::convert(std::string_view input, InputEnd end)
+std::optional<std::string> TextConverter::convert(std::string_view input)
 {
     if (!isOpen())
         return std::nullopt;
@@ -75,13 +74,6 @@ std::optional<std::string> TextConverter::convert(std::string_view input, InputE
                                   : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
         int error = errno;
         size_t written = piece - outLeft;
-        if (end == InputEnd::FirstZero) {
-            // Found where the converted piece is still in the cache; what follows the zero does not count.
-            if (const void* zero = std::memchr(output.data() + used, '\0', written)) {
-                output.resize(static_cast<size_t>(static_cast<const char*>(zero) - output.data()));
-                return output;
-            }
-        }
         if (result == IconvFailed && error != E2BIG)
             return std::nullopt;
         output.resize(used + written);
@@ -96,10 +88,39 @@ std::optional<std::string> TextConverter::convert(std::string_view input, InputE
     return output;
 }
 
-std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
-                                       const char* sourceEncoding, InputEnd end)
+bool TextConverter::convertOnto(std::string_view input, std::string& output)
 {
-    return TextConverter(targetEncoding, sourceEncoding).convert(input, end);
+    if (!isOpen())
+        return false;
+    iconv(m_descriptor, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    bool inputDone = false;
+    for (;;) {
+        size_t used = output.size();
+        // Three output bytes for each input byte hold any pair of GBK and UTF-8.
+        size_t room = inLeft * 3 + 16;
+        output.resize(used + room);
+        char* out = output.data() + used;
+        size_t outLeft = room;
+        size_t result = inputDone ? iconv(m_descriptor, nullptr, nullptr, &out, &outLeft)
+                                  : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
+        int error = errno;
+        output.resize(used + room - outLeft);
+        if (result == IconvFailed && error != E2BIG)
+            return false;
+        if (result == IconvFailed)
+            continue;
+        if (inputDone)
+            return true;
+        inputDone = true;
+    }
+}
+
+std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
+                                       const char* sourceEncoding)
+{
+    return TextConverter(targetEncoding, sourceEncoding).convert(input);
 }
 
 std::optional<std::string> gbkFromUtf8(std::string_view utf8)

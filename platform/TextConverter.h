@@ -8,11 +8,6 @@
 
 namespace platform {
 
-// Where an input ends: at its end, or at its first zero byte. The second is
-// for pairs such as GBK and UTF-8, where a zero byte is always the character
-// NUL on both sides, so that it is found in the output as it is written.
-enum class InputEnd { Whole, FirstZero };
-
 // One iconv converter for a pair of encodings, opened once and reusable:
 // strict (no transliteration, nothing skipped) and all or nothing.
 class TextConverter {
@@ -26,14 +21,18 @@ public:
 
     // The whole input converted in one pass, or nothing when the pair could
     // not be opened or any part of the input cannot be converted.
-    std::optional<std::string> convert(std::string_view input, InputEnd end = InputEnd::Whole);
+    std::optional<std::string> convert(std::string_view input);
+
+    // The whole input converted and added to the end of `output`; false when
+    // any part of it cannot be converted, `output` then holding more than it did.
+    bool convertOnto(std::string_view input, std::string& output);
 
 private:
     iconv_t m_descriptor;
 };
 
 std::optional<std::string> convertText(std::string_view input, const char* targetEncoding,
-                                       const char* sourceEncoding, InputEnd end = InputEnd::Whole);
+                                       const char* sourceEncoding);
 
 // The platform's own boundary: Qt and the disk speak UTF-8, the program GBK.
 std::optional<std::string> gbkFromUtf8(std::string_view utf8);

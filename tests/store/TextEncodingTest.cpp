@@ -27,6 +27,10 @@ const Fixture Convertible[] = {
     {"注释 // 中文 and code", "D7A2CACD202F2F20D6D0CEC420616E6420636F6465",
      "E6B3A8E9878A202F2F20E4B8ADE6968720616E6420636F6465"},
     {"乗 (second byte 0x5C)", "815C", "E4B997"},
+    // ASCII is copied as it stands, so a second byte in ASCII's range and the
+    // one-byte euro sign must not be taken for ASCII or for a first byte.
+    {"€癆A€ (euro, a pair ending in 0x41, A, euro)", "80B04141" "80", "E282ACE79986" "41" "E282AC"},
+    {"x乗y (0x5C second byte between ASCII)", "78815C79", "78E4B99779"},
 };
 
 TEST(TextEncoding, ConvertsBothWaysAndBack)
