@@ -21,14 +21,14 @@ size_t firstPieceFor(size_t inputSize)
     return std::min(PieceBytes, inputSize * 2 + 16);
 }
 
-// Room for the whole result, judged from the first piece, so that a long
-// text is seldom moved as it grows.
-void reserveLike(std::string& output, size_t consumed, size_t inputSize)
+// Room for the whole result, judged from the first piece written after
+// `start`, so that a long text is seldom moved as it grows.
+void reserveLike(std::string& output, size_t start, size_t consumed, size_t inputSize)
 {
     if (consumed == 0 || consumed == inputSize)
         return;
-    double perInputByte = static_cast<double>(output.size()) / static_cast<double>(consumed);
-    output.reserve(static_cast<size_t>(perInputByte * 1.05 * static_cast<double>(inputSize)) + PieceBytes);
+    double perInputByte = static_cast<double>(output.size() - start) / static_cast<double>(consumed);
+    output.reserve(start + static_cast<size_t>(perInputByte * 1.05 * static_cast<double>(inputSize)) + PieceBytes);
 }
 
 }  // namespace
@@ -51,16 +51,21 @@ bool TextConverter::isOpen() const
 
 std::optional<std::string> TextConverter::convert(std::string_view input)
 {
-    if (!isOpen())
-        return std::nullopt;
-    iconv(m_descriptor, nullptr, nullptr, nullptr, nullptr);
     std::string output;
-    if (input.empty())
-        return output;
+    if (!convertOnto(input, output))
+        return std::nullopt;
+    return output;
+}
 
+bool TextConverter::convertOnto(std::string_view input, std::string& output)
+{
+    if (!isOpen())
+        return false;
+    iconv(m_descriptor, nullptr, nullptr, nullptr, nullptr);
     // iconv's signature wants a char**, but it only reads the input.
     char* in = const_cast<char*>(input.data());
     size_t inLeft = input.size();
+    const size_t start = output.size();
     // First the whole input, then one call without input, which writes out
     // what a stateful encoding may still hold back.
     bool inputDone = false;
@@ -73,42 +78,11 @@ std::optional<std::string> TextConverter::convert(std::string_view input)
         size_t result = inputDone ? iconv(m_descriptor, nullptr, nullptr, &out, &outLeft)
                                   : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
         int error = errno;
-        size_t written = piece - outLeft;
-        if (result == IconvFailed && error != E2BIG)
-            return std::nullopt;
-        output.resize(used + written);
-        if (first)
-            reserveLike(output, input.size() - inLeft, input.size());
-        if (result == IconvFailed)
-            continue;
-        if (inputDone)
-            break;
-        inputDone = true;
-    }
-    return output;
-}
-
-bool TextConverter::convertOnto(std::string_view input, std::string& output)
-{
-    if (!isOpen())
-        return false;
-    iconv(m_descriptor, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(input.data());
-    size_t inLeft = input.size();
-    bool inputDone = false;
-    for (;;) {
-        size_t used = output.size();
-        // Three output bytes for each input byte hold any pair of GBK and UTF-8.
-        size_t room = inLeft * 3 + 16;
-        output.resize(used + room);
-        char* out = output.data() + used;
-        size_t outLeft = room;
-        size_t result = inputDone ? iconv(m_descriptor, nullptr, nullptr, &out, &outLeft)
-                                  : iconv(m_descriptor, &in, &inLeft, &out, &outLeft);
-        int error = errno;
-        output.resize(used + room - outLeft);
+        output.resize(used + piece - outLeft);
         if (result == IconvFailed && error != E2BIG)
             return false;
+        if (first)
+            reserveLike(output, start, input.size() - inLeft, input.size());
         if (result == IconvFailed)
             continue;
         if (inputDone)

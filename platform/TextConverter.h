@@ -23,8 +23,8 @@ public:
     // not be opened or any part of the input cannot be converted.
     std::optional<std::string> convert(std::string_view input);
 
-    // The whole input converted and added to the end of `output`; false when
-    // any part of it cannot be converted, `output` then holding more than it did.
+    // The same, added to the end of `output`; false when any part cannot be
+    // converted, `output` then holding more than it did.
     bool convertOnto(std::string_view input, std::string& output);
 
 private:
